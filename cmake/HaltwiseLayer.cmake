@@ -1,0 +1,20 @@
+# One library per layer folder. The sources are the folder's *.cpp files (and
+# those of the sub-folders named in DIRS), so the native and the Windows build
+# always compile the same list.
+function(haltwise_layer target)
+  cmake_parse_arguments(L "" "" "DEPS;DIRS" ${ARGN})
+  set(srcs)
+  foreach(dir . ${L_DIRS})
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND srcs ${found})
+  endforeach()
+  if(srcs)
+    add_library(${target} STATIC ${srcs})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} PUBLIC ${L_DEPS})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} INTERFACE ${L_DEPS})
+  endif()
+endfunction()

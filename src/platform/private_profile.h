@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+namespace haltwise {
+
+// GetPrivateProfileStringA / GetPrivateProfileIntA /
+// WritePrivateProfileStringA on one ini file given by its full path.
+class PrivateProfile {
+ public:
+  virtual ~PrivateProfile() = default;
+
+  virtual std::string GetString(const std::string& section, const std::string& key,
+                                const std::string& defaultValue,
+                                const std::string& fileName) = 0;
+  // As Windows reads it: leading blanks skipped, an optional "-", then
+  // decimal digits, or hexadecimal after "0x"; anything else gives the default.
+  virtual int GetInt(const std::string& section, const std::string& key, int defaultValue,
+                     const std::string& fileName) = 0;
+  // Returns false when the file cannot be written.
+  virtual bool WriteString(const std::string& section, const std::string& key,
+                           const std::string& value, const std::string& fileName) = 0;
+};
+
+}  // namespace haltwise

@@ -1,0 +1,36 @@
+# Sourced by the scripts: a private Wine prefix inside the build folder, a
+# virtual display when none is set, and no window manager stalls.
+: "${HALTWISE_BUILD:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/windows}"
+export WINEPREFIX="$HALTWISE_BUILD/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+haltwise_start_display() {
+  if [ -z "${DISPLAY:-}" ]; then
+    local n=$(( 90 + RANDOM % 9 ))
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    HALTWISE_XVFB_PID=$!
+    export DISPLAY=":$n"
+    sleep 1
+  fi
+}
+
+haltwise_stop_display() {
+  if [ -n "${HALTWISE_XVFB_PID:-}" ]; then kill "$HALTWISE_XVFB_PID" 2>/dev/null || true; fi
+}
+
+haltwise_prepare_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    timeout 300 wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+}
+
+haltwise_stop_wine() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}

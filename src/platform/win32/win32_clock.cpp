@@ -1,0 +1,24 @@
+#include "platform/win32/win32_clock.h"
+
+#include "platform/win32/windows_api.h"
+
+#include "platform/win32/file_time.h"
+
+namespace haltwise {
+
+std::uint32_t Win32Clock::TickCount() const { return GetTickCount(); }
+
+DateTime Win32Clock::Now() const {
+  SYSTEMTIME local{};
+  GetLocalTime(&local);
+  return EncodeDate(local.wYear, local.wMonth, local.wDay) +
+         EncodeTime(local.wHour, local.wMinute, local.wSecond, local.wMilliseconds);
+}
+
+std::int64_t Win32Clock::UtcFileTime() const {
+  FILETIME utc{};
+  GetSystemTimeAsFileTime(&utc);
+  return FileTimeToInt64(utc);
+}
+
+}  // namespace haltwise

@@ -1,0 +1,59 @@
+#include "platform/win32/win32_locale_format.h"
+
+#include "platform/win32/windows_api.h"
+
+#include <string>
+
+namespace haltwise {
+namespace {
+
+SYSTEMTIME ToSystemTime(DateTime value) {
+  const SystemTime t = DateTimeToSystemTime(value);
+  SYSTEMTIME result{};
+  result.wYear = t.year;
+  result.wMonth = t.month;
+  result.wDayOfWeek = t.dayOfWeek;
+  result.wDay = t.day;
+  result.wHour = t.hour;
+  result.wMinute = t.minute;
+  result.wSecond = t.second;
+  result.wMilliseconds = t.milliseconds;
+  return result;
+}
+
+// Asks for the length first, then formats into a buffer of that size.
+template <typename FormatFn>
+std::string Format(FormatFn format) {
+  const int length = format(nullptr, 0);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length), '\0');
+  if (format(text.data(), length) <= 0) return {};
+  text.resize(static_cast<std::size_t>(length - 1));  // drop the terminator
+  return text;
+}
+
+std::string FormatDate(DateTime value, DWORD flags) {
+  const SYSTEMTIME time = ToSystemTime(value);
+  return Format([&](char* buffer, int size) {
+    return GetDateFormatA(LOCALE_USER_DEFAULT, flags, &time, nullptr, buffer, size);
+  });
+}
+
+}  // namespace
+
+std::string Win32LocaleFormat::ShortDate(DateTime value) const {
+  return FormatDate(value, DATE_SHORTDATE);
+}
+
+std::string Win32LocaleFormat::LongDate(DateTime value) const {
+  return FormatDate(value, DATE_LONGDATE);
+}
+
+std::string Win32LocaleFormat::LongTime(DateTime value) const {
+  const SYSTEMTIME time = ToSystemTime(value);
+  return Format([&](char* buffer, int size) {
+    return GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer, size);
+  });
+}
+
+}  // namespace haltwise

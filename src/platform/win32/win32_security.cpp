@@ -1,0 +1,70 @@
+#include "platform/win32/win32_security.h"
+
+#include "platform/win32/windows_api.h"
+
+namespace haltwise {
+namespace {
+
+HANDLE ToHandle(TokenHandle handle) { return reinterpret_cast<HANDLE>(handle); }
+
+}  // namespace
+
+bool Win32Security::Track(bool succeeded) {
+  if (!succeeded) lastError_ = static_cast<long>(GetLastError());
+  return succeeded;
+}
+
+bool Win32Security::OpenProcessToken(std::uint32_t access, TokenHandle* token) {
+  HANDLE opened = nullptr;
+  const bool ok = Track(::OpenProcessToken(GetCurrentProcess(), access, &opened) != FALSE);
+  if (ok) *token = reinterpret_cast<TokenHandle>(opened);
+  return ok;
+}
+
+bool Win32Security::LookupPrivilegeValue(const std::string& name, Luid* luid) {
+  LUID found{};
+  const bool ok = Track(LookupPrivilegeValueA(nullptr, name.c_str(), &found) != FALSE);
+  if (ok) {
+    luid->lowPart = found.LowPart;
+    luid->highPart = found.HighPart;
+  }
+  return ok;
+}
+
+bool Win32Security::AdjustTokenPrivileges(TokenHandle token, const Luid& luid,
+                                          std::uint32_t attributes) {
+  TOKEN_PRIVILEGES privileges{};
+  privileges.PrivilegeCount = 1;
+  privileges.Privileges[0].Luid.LowPart = luid.lowPart;
+  privileges.Privileges[0].Luid.HighPart = luid.highPart;
+  privileges.Privileges[0].Attributes = attributes;
+  static_assert(sizeof privileges == 16, "one privilege makes a 16-byte new state");
+  return Track(::AdjustTokenPrivileges(ToHandle(token), FALSE, &privileges, sizeof privileges,
+                                       nullptr, nullptr) != FALSE);
+}
+
+bool Win32Security::CloseHandle(TokenHandle handle) {
+  return Track(::CloseHandle(ToHandle(handle)) != FALSE);
+}
+
+bool Win32Security::GetUserName(char* buffer, std::uint32_t* size) {
+  DWORD chars = *size;
+  const bool ok = Track(GetUserNameA(buffer, &chars) != FALSE);
+  *size = chars;
+  return ok;
+}
+
+bool Win32Security::LookupAccountName(const std::string& accountName, std::uint8_t* sid,
+                                      std::uint32_t* sidSize, char* domain,
+                                      std::uint32_t* domainSize) {
+  DWORD sidBytes = *sidSize;
+  DWORD domainChars = *domainSize;
+  SID_NAME_USE use{};
+  const bool ok = Track(LookupAccountNameA(nullptr, accountName.c_str(), sid, &sidBytes, domain,
+                                           &domainChars, &use) != FALSE);
+  *sidSize = sidBytes;
+  *domainSize = domainChars;
+  return ok;
+}
+
+}  // namespace haltwise

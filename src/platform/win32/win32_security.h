@@ -1,0 +1,26 @@
+#pragma once
+#include "platform/security.h"
+
+namespace haltwise {
+
+// Token, privilege and account calls of advapi32 on the current process.
+// LastError() is GetLastError() captured right after the call that failed.
+class Win32Security : public Security {
+ public:
+  bool OpenProcessToken(std::uint32_t access, TokenHandle* token) override;
+  bool LookupPrivilegeValue(const std::string& name, Luid* luid) override;
+  bool AdjustTokenPrivileges(TokenHandle token, const Luid& luid,
+                             std::uint32_t attributes) override;
+  bool CloseHandle(TokenHandle handle) override;
+  bool GetUserName(char* buffer, std::uint32_t* size) override;
+  bool LookupAccountName(const std::string& accountName, std::uint8_t* sid,
+                         std::uint32_t* sidSize, char* domain,
+                         std::uint32_t* domainSize) override;
+  long LastError() const override { return lastError_; }
+
+ private:
+  bool Track(bool succeeded);
+  long lastError_ = 0;
+};
+
+}  // namespace haltwise

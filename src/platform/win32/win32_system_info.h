@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/system_info.h"
+
+namespace haltwise {
+
+// GetVersion, GetVersionExA and GetSystemTimes of kernel32.
+class Win32SystemInfo : public SystemInfo {
+ public:
+  std::uint32_t GetVersion() override;
+  bool GetVersionEx(std::uint32_t* platformId) override;
+  bool GetSystemTimes(std::int64_t* idle, std::int64_t* kernel, std::int64_t* user) override;
+};
+
+}  // namespace haltwise

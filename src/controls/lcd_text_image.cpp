@@ -1,0 +1,62 @@
+#include "controls/lcd_text_image.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace haltwise {
+
+namespace {
+
+// The font's own style is dropped; each enabled effect marked on the cell adds its style.
+FontSpec CellFont(const FontSpec& font, const LcdCell& cell, TSpecialEffects effects) {
+  FontSpec spec = font;
+  const auto marked = [&](std::uint8_t bit, TSpecialEffect effect) {
+    return (cell.attributes & bit) != 0 && effects.Contains(effect);
+  };
+  spec.underline = marked(lcd_attribute::kUnderline, TSpecialEffect::spUnderline);
+  spec.strikeOut = marked(lcd_attribute::kStrike, TSpecialEffect::spStrike);
+  spec.bold = marked(lcd_attribute::kBold, TSpecialEffect::spBold);
+  spec.italic = marked(lcd_attribute::kItalic, TSpecialEffect::spItalic);
+  return spec;
+}
+
+bool DrawnInverse(const LcdCell& cell, const LcdTextStyle& style) {
+  const bool blinkOn = (cell.attributes & lcd_attribute::kBlink) != 0 &&
+                       style.effects.Contains(TSpecialEffect::spBlink) && style.blinkPhase;
+  const bool inverse = (cell.attributes & lcd_attribute::kInverse) != 0 &&
+                       style.effects.Contains(TSpecialEffect::spInverse);
+  return blinkOn || inverse;
+}
+
+Bitmap1 BuildLine(const std::vector<LcdCell>& cells, const LcdTextStyle& style,
+                  FontRasteriser& fonts) {
+  if (cells.empty()) return Bitmap1(0, std::abs(style.font.height));
+  Bitmap1 line;
+  for (const LcdCell& cell : cells) {
+    const FontSpec spec = CellFont(style.font, cell, style.effects);
+    const std::string_view character(&cell.character, 1);
+    Bitmap1 glyph = fonts.RenderText(spec, character);
+    if (DrawnInverse(cell, style)) glyph.Invert();
+    const int x = line.Width();
+    line.Resize(x + glyph.Width(), std::max(line.Height(), glyph.Height()));
+    line.Blit(x, 0, glyph, Bitmap1::Blend::kReplace);
+  }
+  return line;
+}
+
+}  // namespace
+
+Bitmap1 BuildLcdTextImage(const LcdCellTable& cells, int lineCount, const LcdTextStyle& style,
+                          FontRasteriser& fonts) {
+  Bitmap1 image;
+  const int rows = std::min(lineCount, LcdCellTable::kRows);
+  for (int row = 0; row < rows; ++row) {
+    const Bitmap1 line = BuildLine(cells.RowCells(row), style, fonts);
+    const int y = image.Height();
+    image.Resize(std::max(image.Width(), line.Width()), y + line.Height());
+    image.Blit(0, y, line, Bitmap1::Blend::kReplace);
+  }
+  return image;
+}
+
+}  // namespace haltwise

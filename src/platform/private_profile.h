@@ -12,8 +12,10 @@ class PrivateProfile {
   virtual std::string GetString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue,
                                 const std::string& fileName) = 0;
-  // As Windows reads it: leading blanks skipped, an optional "-", then
-  // decimal digits, or hexadecimal after "0x"; anything else gives the default.
+  // As Windows reads it: an absent or empty value gives the default;
+  // otherwise leading blanks, an optional sign, decimal digits (hexadecimal
+  // after "0x") up to the first other character: "12abc" gives 12 and "abc"
+  // gives 0, not the default.
   virtual int GetInt(const std::string& section, const std::string& key, int defaultValue,
                      const std::string& fileName) = 0;
   // Returns false when the file cannot be written.

@@ -1,0 +1,128 @@
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "gfx/bmp.h"
+#include "gfx/builtin_font.h"
+#include "platform/error.h"
+#include "ui/look/layout.h"
+#include "ui/look/pictures.h"
+#include "ui/look/skin_pictures.h"
+#include "ui/look/window_shape.h"
+#include "ui/look/word_wrap.h"
+
+namespace haltwise {
+namespace {
+
+constexpr Color G = kTransparentGreen;
+constexpr Color K = clBlack;
+
+TEST(WindowShape, RunsSkipGreenAndSplitAtHoles) {
+  Bitmap32 picture(5, 3, K);
+  picture.SetPixel(0, 0, G);
+  picture.SetPixel(4, 0, G);
+  picture.SetPixel(2, 1, G);
+  for (int x = 0; x < 5; ++x) picture.SetPixel(x, 2, G);
+  const std::vector<Rect> expected = {{1, 0, 4, 1}, {0, 1, 2, 2}, {3, 1, 5, 2}};
+  EXPECT_EQ(OpaqueRuns(picture, G), expected);
+}
+
+TEST(BuiltinPictures, FitTheirControlsAndRoundTheWindow) {
+  const MainWindowPictures p = DrawPictures(DefaultPalette());
+  EXPECT_EQ(p.form.Width(), layout::kFormWidth);
+  EXPECT_EQ(p.form.Height(), layout::kFormHeight);
+  EXPECT_EQ(p.form.Pixel(0, 0), G);  // rounded corners are cut out
+  EXPECT_EQ(p.form.Pixel(layout::kFormWidth - 1, layout::kFormHeight - 1), G);
+  EXPECT_NE(p.form.Pixel(layout::kFormWidth / 2, 2), G);
+  EXPECT_EQ(p.buttonUp.Width(), layout::kModeButtonWidth);
+  EXPECT_EQ(p.buttonDown.Height(), layout::kModeButtonHeight);
+  EXPECT_EQ(p.leds.Width(), p.leds.Height() * kGlyphStates);
+  EXPECT_EQ(p.startOn.Width(), layout::kStart.Width());
+  EXPECT_NE(p.buttonUp, p.buttonDown);
+  EXPECT_NE(p.startOff, p.startOn);
+}
+
+TEST(Layout, ModeButtonsFillTheirGroupExactly) {
+  EXPECT_EQ(layout::ModeButton(0).left, layout::kModeGroup.left);
+  EXPECT_EQ(layout::ModeButton(1).right, layout::kModeGroup.right);
+  EXPECT_EQ(layout::ModeButton(5).bottom, layout::kModeGroup.bottom);
+  EXPECT_EQ(layout::ModeButton(4).Height(), 32);
+}
+
+class WordWrapTest : public ::testing::Test {
+ protected:
+  BuiltinFontRasteriser fonts;  // 6 pixels a character
+  FontSpec font;
+};
+
+TEST_F(WordWrapTest, BreaksAtBlanksLineBreaksAndInsideLongWords) {
+  struct Case {
+    const char* text;
+    int width;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"No shutdown in progress.", 600, {"No shutdown in progress."}},
+      {"aaa bbb ccc", 42, {"aaa bbb", "ccc"}},
+      {"one\r\ntwo", 600, {"one", "two"}},
+      {"abcdefghij", 24, {"abcd", "efgh", "ij"}},
+      {"", 100, {""}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WrapText(fonts, font, c.text, c.width), c.lines) << c.text;
+  }
+  const int line = fonts.MeasureText(font, "W").height;
+  EXPECT_EQ(WrappedTextHeight(fonts, font, "aaa bbb ccc", 42), 2 * line);
+}
+
+class SkinPicturesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() /
+             ("haltwise_skin_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+  void Write(const char* name, const Bitmap32& image) {
+    WriteBmpFile(image, (folder / name).string());
+  }
+  std::string Folder() const { return folder.string() + "/"; }
+
+  std::filesystem::path folder;
+  MainWindowPictures builtin = DrawPictures(DefaultPalette());
+};
+
+TEST_F(SkinPicturesTest, LoadsPresentFilesAndNeedsBothButtonImages) {
+  const Bitmap32 red(3, 2, clRed);
+  Write("MainForm.bmp", red);
+  Write("BtnUp.bmp", red);  // without BtnDn.bmp: ignored
+  Write("btnStartOn.bmp", red);
+  MainWindowPictures p = builtin;
+  LoadSkinPictures(Folder(), p);
+  EXPECT_EQ(p.form, red);
+  EXPECT_EQ(p.buttonUp, builtin.buttonUp);
+  EXPECT_EQ(p.startOn, red);
+  EXPECT_EQ(p.startOff, builtin.startOff);
+  EXPECT_EQ(p.leds, builtin.leds);
+
+  Write("BtnDn.bmp", Bitmap32(3, 2, clBlack));
+  LoadSkinPictures(Folder(), p);
+  EXPECT_EQ(p.buttonUp, red);
+  EXPECT_EQ(p.buttonDown, Bitmap32(3, 2, clBlack));
+}
+
+TEST_F(SkinPicturesTest, UnreadableBitmapRaisesAfterKeepingEarlierOnes) {
+  const Bitmap32 red(3, 2, clRed);
+  Write("MainForm.bmp", red);
+  std::ofstream(folder / "Leds.bmp") << "not a bitmap";
+  MainWindowPictures p = builtin;
+  EXPECT_THROW(LoadSkinPictures(Folder(), p), Error);
+  EXPECT_EQ(p.form, red);
+  EXPECT_EQ(p.leds, builtin.leds);
+}
+
+}  // namespace
+}  // namespace haltwise

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace haltwise {
+
+// The command line the process was started with: the whole text (the
+// program's own path included) for NAME=value parameters, and the separate
+// arguments after the program's path for the "/" and "-" switches.
+class CommandLine {
+ public:
+  CommandLine(std::string text, std::vector<std::string> arguments);
+
+  // True when the name occurs anywhere in the upper-cased text, the
+  // program's path included.
+  bool CmdLineHasParam(std::string_view name) const;
+  // The text as typed from one character after the first occurrence of the
+  // name (normally the "=") up to the next blank or the end; empty when
+  // nothing follows or the name does not occur.
+  std::string CmdLineParamValue(std::string_view name) const;
+  // True when an argument after the program's path is "/" or "-" followed
+  // by the name, compared without regard to case.
+  bool HasSwitch(std::string_view name) const;
+
+ private:
+  std::string text_;
+  std::string upperText_;
+  std::vector<std::string> arguments_;
+};
+
+// Hands a file or address to the shell's default handling (no verb); empty
+// texts are passed as none. Returns the shell's result (above 32 when it
+// worked).
+std::intptr_t ShellOpen(Shell& shell, const std::string& file, const std::string& parameters,
+                        const std::string& directory, int showCommand);
+
+}  // namespace haltwise

@@ -1,0 +1,124 @@
+#include "config/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "config/command_line_values.h"
+#include "platform/fake/fake_shell.h"
+
+namespace haltwise {
+namespace {
+
+constexpr char kExe[] = "\"C:\\Program Files\\Haltwise\\Haltwise.exe\"";
+
+CommandLine Parse(const std::string& parameters, std::vector<std::string> arguments = {}) {
+  return CommandLine(std::string(kExe) + " " + parameters, std::move(arguments));
+}
+
+TEST(CommandLine, ParameterValuesAreFoundAsThePlatformFindsThem) {
+  struct Case {
+    const char* parameters;
+    const char* name;
+    bool present;
+    const char* value;
+  };
+  const Case cases[] = {
+      {"MODE=COUNTDOWN MINUTES=30", "MODE", true, "COUNTDOWN"},
+      {"MODE=COUNTDOWN MINUTES=30", "MINUTES", true, "30"},
+      {"mode=countdown minutes=30", "MODE", true, "countdown"},  // value as typed
+      {"MODE COUNTDOWN", "MODE", true, "COUNTDOWN"},             // any one character skipped
+      {"MODE= CPU=5", "MODE", true, ""},                         // cut at the blank
+      {"ACTION=Standby", "ACTION", true, "Standby"},
+      {"CPU=12abc", "CPU", true, "12abc"},
+      {"MINUTES=10 HOURS=2", "HOURS", true, "2"},
+      {"MODE=COUNTDOWN", "HOURS", false, ""},
+      {"X MODE", "MODE", true, ""},                              // nothing after the name
+      {"X MODE=", "MODE", true, ""},
+      {"DATE=20250101 TIME=120000", "TIME", true, "120000"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.parameters) + " / " + c.name);
+    const CommandLine line = Parse(c.parameters);
+    EXPECT_EQ(line.CmdLineHasParam(c.name), c.present);
+    EXPECT_EQ(line.CmdLineParamValue(c.name), c.value);
+  }
+}
+
+// The program's own path is part of the text that is searched.
+TEST(CommandLine, NameInTheProgramsPathIsFoundThereFirst) {
+  const CommandLine line("C:\\Modem\\Haltwise.exe MODE=COUNTDOWN", {"MODE=COUNTDOWN"});
+  EXPECT_TRUE(line.CmdLineHasParam("MODE"));
+  EXPECT_EQ(line.CmdLineParamValue("MODE"), "\\Haltwise.exe");
+  EXPECT_FALSE(CommandLine("Haltwise.exe", {}).CmdLineHasParam("MODE"));
+}
+
+TEST(CommandLine, SwitchesAreArgumentsAfterASlashOrDash) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* name;
+    bool present;
+  };
+  const Case cases[] = {
+      {{"/?"}, "?", true},
+      {{"MODE=IDLETIME", "-?"}, "?", true},
+      {{"/TESTONLY"}, "testonly", true},
+      {{"-TestOnly"}, "testonly", true},
+      {{"testonly"}, "testonly", false},
+      {{"//testonly"}, "testonly", false},
+      {{"/testonly2"}, "testonly", false},
+      {{"", "/"}, "?", false},
+      {{}, "?", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CommandLine("C:\\Haltwise\\Haltwise.exe", c.arguments).HasSwitch(c.name), c.present)
+        << (c.arguments.empty() ? "" : c.arguments.back());
+  }
+  // Only the arguments count, not the program's path.
+  EXPECT_FALSE(CommandLine("C:\\-testonly\\Haltwise.exe", {}).HasSwitch("testonly"));
+}
+
+TEST(CommandLineValues, DatesAreYearMonthDayPieces) {
+  const std::pair<const char*, std::optional<DateTime>> cases[] = {
+      {"20250101", EncodeDate(2025, 1, 1)},
+      {"2025011", EncodeDate(2025, 1, 1)},       // short day piece
+      {"20250101999", EncodeDate(2025, 1, 1)},   // rest ignored
+      {"20240229", EncodeDate(2024, 2, 29)},
+      {"20250230", std::nullopt},                // no 30 February
+      {"20251301", std::nullopt},
+      {"2025AB01", std::nullopt},
+      {"202501", std::nullopt},                  // no day
+      {"", std::nullopt},
+      {"00000101", std::nullopt},
+  };
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(ParseCommandLineDate(text), expected) << text;
+  }
+}
+
+TEST(CommandLineValues, TimesAreHourMinuteSecondPieces) {
+  const std::pair<const char*, std::optional<DateTime>> cases[] = {
+      {"120000", EncodeTime(12, 0, 0, 0)},
+      {"235959", EncodeTime(23, 59, 59, 0)},
+      {"07053099", EncodeTime(7, 5, 30, 0)},  // rest ignored
+      {"000000", EncodeTime(0, 0, 0, 0)},
+      {"1200", std::nullopt},                 // no seconds
+      {"240000", std::nullopt},
+      {"126000", std::nullopt},
+      {"12a000", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(ParseCommandLineTime(text), expected) << text;
+  }
+}
+
+TEST(ShellOpen, PassesTheRequestToTheShell) {
+  fake::FakeShell shell;
+  EXPECT_GT(ShellOpen(shell, "Help\\CmdLine.html", "", "", 1), 32);
+  ASSERT_EQ(shell.Calls().size(), 1u);
+  EXPECT_EQ(shell.Calls()[0].arguments, "Help\\CmdLine.html|||1");
+}
+
+}  // namespace
+}  // namespace haltwise

@@ -8,6 +8,7 @@
 #include "platform/error.h"
 #include "ui/look/layout.h"
 #include "ui/look/pictures.h"
+#include "ui/look/sentence_layout.h"
 #include "ui/look/skin_pictures.h"
 #include "ui/look/window_shape.h"
 #include "ui/look/word_wrap.h"
@@ -122,6 +123,53 @@ TEST_F(SkinPicturesTest, UnreadableBitmapRaisesAfterKeepingEarlierOnes) {
   EXPECT_THROW(LoadSkinPictures(Folder(), p), Error);
   EXPECT_EQ(p.form, red);
   EXPECT_EQ(p.leds, builtin.leds);
+}
+
+}  // namespace
+}  // namespace haltwise
+
+namespace haltwise {
+namespace {
+
+TEST(SentenceLayout, WordsAndControlsFlowAndWrapAtThePageWidth) {
+  const auto width = [](const std::string& text) { return static_cast<int>(text.size()) * 6; };
+  SentenceMetrics m;
+  m.width = 120;
+  // "Shutdown when usage is under [50] % for [40] minutes."
+  const std::vector<SentencePiece> pieces = {
+      {"Shutdown when usage is under"}, {"", 0, 50}, {"% for"}, {"", 1, 40}, {"minutes."}};
+  const std::vector<PlacedPiece> placed = LayoutSentence(pieces, m, width);
+  struct Expected {
+    const char* text;
+    int controlId, left, top;
+  };
+  const Expected expected[] = {
+      {"Shutdown when usage", -1, 0, 4},  // 19 characters: "is" would pass 120 px
+      {"is under", -1, 0, 26},
+      {"", 0, 52, 22},
+      {"%", -1, 106, 26},
+      {"for", -1, 0, 48},                 // "% for" no longer fits: split at the blank
+      {"", 1, 22, 44},
+      {"minutes.", -1, 66, 48},
+  };
+  ASSERT_EQ(placed.size(), std::size(expected));
+  for (std::size_t i = 0; i < placed.size(); ++i) {
+    EXPECT_EQ(placed[i].text, expected[i].text) << i;
+    EXPECT_EQ(placed[i].controlId, expected[i].controlId) << i;
+    EXPECT_EQ(placed[i].place.left, expected[i].left) << i;
+    EXPECT_EQ(placed[i].place.top, expected[i].top) << i;
+  }
+}
+
+TEST(SentenceLayout, BreakBeforeStartsARow) {
+  const auto width = [](const std::string& text) { return static_cast<int>(text.size()) * 6; };
+  SentenceMetrics m;
+  m.width = 500;
+  const std::vector<PlacedPiece> placed =
+      LayoutSentence({{"of"}, {"", 0, 100, true}, {"between"}}, m, width);
+  ASSERT_EQ(placed.size(), 3u);
+  EXPECT_EQ(placed[1].place, (Rect{0, m.rowHeight, 100, m.rowHeight + m.controlHeight}));
+  EXPECT_EQ(placed[2].place.left, 104);
 }
 
 }  // namespace

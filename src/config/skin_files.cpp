@@ -1,0 +1,37 @@
+#include "config/skin_files.h"
+
+#include <filesystem>
+
+#include "config/exe_folder.h"
+
+namespace haltwise {
+namespace {
+
+std::optional<std::string> IfExists(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_regular_file(path, error)) return path;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string SkinFolder(const std::string& exePath) { return PathBesideExe(exePath, "Skin\\"); }
+
+std::string SkinColorsFile(const std::string& exePath) {
+  return PathBesideExe(exePath, "Skin\\Colors.ini");
+}
+
+SkinBitmaps FindSkinBitmaps(const std::string& exePath) {
+  const std::string folder = SkinFolder(exePath);
+  SkinBitmaps bitmaps;
+  bitmaps.mainForm = IfExists(folder + kMainFormBitmap);
+  bitmaps.buttonUp = IfExists(folder + kButtonUpBitmap);
+  bitmaps.buttonDown = IfExists(folder + kButtonDownBitmap);
+  if (!bitmaps.buttonUp || !bitmaps.buttonDown) bitmaps.buttonUp = bitmaps.buttonDown = std::nullopt;
+  bitmaps.leds = IfExists(folder + kLedsBitmap);
+  bitmaps.startOff = IfExists(folder + kStartOffBitmap);
+  bitmaps.startOn = IfExists(folder + kStartOnBitmap);
+  return bitmaps;
+}
+
+}  // namespace haltwise

@@ -174,3 +174,49 @@ TEST(SentenceLayout, BreakBeforeStartsARow) {
 
 }  // namespace
 }  // namespace haltwise
+
+#include "ui/look/button_faces.h"
+
+namespace haltwise {
+namespace {
+
+TEST(ButtonFaces, GlyphToggleShowsTheCellOfItsStateOnItsSquare) {
+  ClassicSystemColors colors;
+  BuiltinFontRasteriser fonts;
+  const FaceTools tools{colors, fonts};
+  const Color cells[kGlyphStates] = {clRed, clYellow, clLime, clPurple};
+  Bitmap32 strip(4 * kGlyphStates, 4);
+  for (int state = 0; state < kGlyphStates; ++state) {
+    for (int y = 0; y < 4; ++y) {
+      for (int x = 0; x < 4; ++x) strip.SetPixel(state * 4 + x, y, cells[state]);
+    }
+  }
+  const Bitmap32 background(40, 18, clWhite);
+  FaceText text;
+  for (int state = 0; state < kGlyphStates; ++state) {
+    const Bitmap32 face =
+        GlyphToggleFace(tools, background, strip, static_cast<GlyphState>(state), clMaroon, text);
+    EXPECT_EQ(face.Pixel(3, 8), cells[state]) << state;
+    EXPECT_EQ(face.Pixel(0, 0), clMaroon);
+  }
+  const Bitmap32 noSquare = GlyphToggleFace(tools, background, strip, GlyphState::kUp, clNone, text);
+  EXPECT_EQ(noSquare.Pixel(0, 0), clWhite);
+}
+
+TEST(ButtonFaces, ImageButtonDrawsItsImageAndCaptionInTheFontColour) {
+  ClassicSystemColors colors;
+  BuiltinFontRasteriser fonts;
+  const Bitmap32 background(60, 20, clWhite), image(60, 20, clBlack);
+  FaceText text{"Go", {}, false};
+  text.font.color = clYellow;
+  const Bitmap32 face = ImageButtonFace({colors, fonts}, background, image, text);
+  int ink = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 60; ++x) ink += face.Pixel(x, y) == clYellow;
+  }
+  EXPECT_GT(ink, 10);
+  EXPECT_EQ(face.Pixel(0, 0), clBlack);
+}
+
+}  // namespace
+}  // namespace haltwise

@@ -1,0 +1,39 @@
+#pragma once
+#include "gfx/bitmap32.h"
+#include "ui/win32/gdi_handles.h"
+
+namespace haltwise {
+
+// A 32-bit top-down DIB section selected into its own memory DC: the back
+// buffer that a software-drawn picture is copied into and then shown with
+// one BitBlt.
+class DibSurface {
+ public:
+  DibSurface() = default;
+  DibSurface(const DibSurface&) = delete;
+  DibSurface& operator=(const DibSurface&) = delete;
+  ~DibSurface();
+
+  // Copies the picture in, growing the buffer when it is too small.
+  void Load(const Bitmap32& picture);
+  // Shows the loaded picture's part (srcX, srcY, width, height) at (x, y).
+  void Show(HDC target, int x, int y, int width, int height, int srcX = 0, int srcY = 0) const;
+  void Show(HDC target, int x, int y) const { Show(target, x, y, width_, height_); }
+
+ private:
+  void Allocate(int width, int height);
+
+  MemoryDc dc_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ previous_ = nullptr;
+  std::uint32_t* bits_ = nullptr;
+  int capacityWidth_ = 0;
+  int capacityHeight_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+// The one-call form: a picture copied to a DC through a temporary buffer.
+void ShowPicture(HDC target, int x, int y, const Bitmap32& picture);
+
+}  // namespace haltwise

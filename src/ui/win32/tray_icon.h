@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+
+#include "platform/win32/windows_api.h"
+
+namespace haltwise {
+
+// The notification-area icon. Mouse events on it arrive at the owner as
+// `callbackMessage` with the mouse message in lParam.
+class TrayIcon {
+ public:
+  TrayIcon(HWND owner, UINT callbackMessage, HICON icon);
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+  ~TrayIcon() { Hide(); }
+
+  void Show();
+  void Hide();
+  bool Shown() const { return shown_; }
+  // The hint; the notification area keeps at most 127 characters of it.
+  void SetHint(const std::string& hint);
+  // Explorer forgets every icon when it restarts: add ours again.
+  void Restore();
+
+ private:
+  NOTIFYICONDATAA Data(UINT flags) const;
+
+  HWND owner_;
+  UINT callbackMessage_;
+  HICON icon_;
+  std::string hint_;
+  bool shown_ = false;
+};
+
+}  // namespace haltwise

@@ -1,36 +1,28 @@
 #include "ui/look/skin_pictures.h"
 
-#include <filesystem>
-
 #include "gfx/bmp.h"
 
 namespace haltwise {
 
 namespace {
 
-bool Exists(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
-
-void LoadIfPresent(const std::string& path, Bitmap32& into) {
-  if (Exists(path)) into = ReadBmpFile(path);
+void LoadIfNamed(const std::optional<std::string>& path, Bitmap32& into) {
+  if (path) into = ReadBmpFile(*path);
 }
 
 }  // namespace
 
-void LoadSkinPictures(const std::string& skinFolder, MainWindowPictures& pictures) {
-  LoadIfPresent(skinFolder + "MainForm.bmp", pictures.form);
-  const std::string up = skinFolder + "BtnUp.bmp", down = skinFolder + "BtnDn.bmp";
-  if (Exists(up) && Exists(down)) {
-    Bitmap32 upImage = ReadBmpFile(up);
-    Bitmap32 downImage = ReadBmpFile(down);
-    pictures.buttonUp = std::move(upImage);
-    pictures.buttonDown = std::move(downImage);
+void LoadSkinPictures(const SkinBitmaps& bitmaps, MainWindowPictures& pictures) {
+  LoadIfNamed(bitmaps.mainForm, pictures.form);
+  if (bitmaps.buttonUp && bitmaps.buttonDown) {
+    Bitmap32 up = ReadBmpFile(*bitmaps.buttonUp);
+    Bitmap32 down = ReadBmpFile(*bitmaps.buttonDown);
+    pictures.buttonUp = std::move(up);
+    pictures.buttonDown = std::move(down);
   }
-  LoadIfPresent(skinFolder + "Leds.bmp", pictures.leds);
-  LoadIfPresent(skinFolder + "btnStartOff.bmp", pictures.startOff);
-  LoadIfPresent(skinFolder + "btnStartOn.bmp", pictures.startOn);
+  LoadIfNamed(bitmaps.leds, pictures.leds);
+  LoadIfNamed(bitmaps.startOff, pictures.startOff);
+  LoadIfNamed(bitmaps.startOn, pictures.startOn);
 }
 
 }  // namespace haltwise

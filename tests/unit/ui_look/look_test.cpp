@@ -79,50 +79,48 @@ TEST_F(WordWrapTest, BreaksAtBlanksLineBreaksAndInsideLongWords) {
 
 class SkinPicturesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("haltwise_skin_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+  std::string Bmp(const char* name, const Bitmap32& image) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / (std::string("haltwise_look_") + name)).string();
+    WriteBmpFile(image, path);
+    written.push_back(path);
+    return path;
   }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  void Write(const char* name, const Bitmap32& image) {
-    WriteBmpFile(image, (folder / name).string());
+  void TearDown() override {
+    for (const std::string& path : written) std::filesystem::remove(path);
   }
-  std::string Folder() const { return folder.string() + "/"; }
 
-  std::filesystem::path folder;
+  std::vector<std::string> written;
   MainWindowPictures builtin = DrawPictures(DefaultPalette());
 };
 
-TEST_F(SkinPicturesTest, LoadsPresentFilesAndNeedsBothButtonImages) {
-  const Bitmap32 red(3, 2, clRed);
-  Write("MainForm.bmp", red);
-  Write("BtnUp.bmp", red);  // without BtnDn.bmp: ignored
-  Write("btnStartOn.bmp", red);
+TEST_F(SkinPicturesTest, ReplacesOnlyTheNamedPictures) {
+  const Bitmap32 red(3, 2, clRed), black(3, 2, clBlack);
+  SkinBitmaps bitmaps;
+  bitmaps.mainForm = Bmp("form.bmp", red);
+  bitmaps.startOn = Bmp("on.bmp", black);
   MainWindowPictures p = builtin;
-  LoadSkinPictures(Folder(), p);
+  LoadSkinPictures(bitmaps, p);
   EXPECT_EQ(p.form, red);
-  EXPECT_EQ(p.buttonUp, builtin.buttonUp);
-  EXPECT_EQ(p.startOn, red);
+  EXPECT_EQ(p.startOn, black);
   EXPECT_EQ(p.startOff, builtin.startOff);
+  EXPECT_EQ(p.buttonUp, builtin.buttonUp);
   EXPECT_EQ(p.leds, builtin.leds);
-
-  Write("BtnDn.bmp", Bitmap32(3, 2, clBlack));
-  LoadSkinPictures(Folder(), p);
-  EXPECT_EQ(p.buttonUp, red);
-  EXPECT_EQ(p.buttonDown, Bitmap32(3, 2, clBlack));
 }
 
 TEST_F(SkinPicturesTest, UnreadableBitmapRaisesAfterKeepingEarlierOnes) {
   const Bitmap32 red(3, 2, clRed);
-  Write("MainForm.bmp", red);
-  std::ofstream(folder / "Leds.bmp") << "not a bitmap";
+  SkinBitmaps bitmaps;
+  bitmaps.mainForm = Bmp("form2.bmp", red);
+  bitmaps.buttonUp = Bmp("up.bmp", red);
+  const std::string broken = (std::filesystem::temp_directory_path() / "haltwise_look_dn.bmp").string();
+  std::ofstream(broken) << "not a bitmap";
+  written.push_back(broken);
+  bitmaps.buttonDown = broken;
   MainWindowPictures p = builtin;
-  EXPECT_THROW(LoadSkinPictures(Folder(), p), Error);
+  EXPECT_THROW(LoadSkinPictures(bitmaps, p), Error);
   EXPECT_EQ(p.form, red);
-  EXPECT_EQ(p.leds, builtin.leds);
+  EXPECT_EQ(p.buttonUp, builtin.buttonUp);  // the pair is taken whole or not at all
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "controls/main_window_displays.h"
 
+#include "controls/log_graph.h"
+
 namespace haltwise {
 
 void ApplyMainWindowLcdSettings(TLCDScreen& lcd) {
@@ -31,6 +33,26 @@ void ApplyMainWindowLcdSettings(TLCDScreen& lcd) {
   lcd.SetPixelSize(TPixelSize::pix2x2);
   lcd.SetPixelSpacing(1);
   lcd.SetSpecialEffects({});
+}
+
+void ApplyMainWindowGraphSettings(TLogGraph& graph, Color colorFg, const std::string& afterString) {
+  graph.SetWidth(92);
+  graph.SetHeight(49);
+  graph.SetBetweenSpace(3);
+  graph.SetBevel(TBevelCut::bvNone);
+  graph.SetColorBg(0x4A0000);
+  graph.SetColorFg(colorFg);
+  graph.SetColorText(0xCC9B6F);
+  graph.SetDispUpper(true);
+  graph.SetDispAfter(true);
+  graph.SetDivisor(1);
+  graph.SetLinePen({0xCC9B6F, 2});
+  graph.SetLinePos(0);
+  graph.SetShowLine(false);
+  graph.SetValueMax(100);
+  graph.SetValueMin(0);
+  graph.SetViewStyle(TViewStyle::vsGraph);
+  graph.SetAfterString(afterString);
 }
 
 }  // namespace haltwise

@@ -134,28 +134,4 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
   }
 }
 
-void Canvas::Draw(int x, int y, const Bitmap32& source, const Rect& from, CopyMode mode) {
-  // Clip the source part to the source, then the placement to the target.
-  const Rect whole = Normalised(from);
-  Rect part = whole;
-  part.left = std::max(part.left, 0);
-  part.top = std::max(part.top, 0);
-  part.right = std::min(part.right, source.Width());
-  part.bottom = std::min(part.bottom, source.Height());
-  const int offsetX = x - whole.left, offsetY = y - whole.top;
-  const int left = std::max(part.left + offsetX, 0);
-  const int right = std::min(part.right + offsetX, target_.Width());
-  const int top = std::max(part.top + offsetY, 0);
-  const int bottom = std::min(part.bottom + offsetY, target_.Height());
-  for (int ty = top; ty < bottom; ++ty) {
-    const auto in = source.Row(ty - offsetY);
-    auto out = target_.Row(ty);
-    for (int tx = left; tx < right; ++tx) {
-      const Color pixel = in[static_cast<std::size_t>(tx - offsetX)];
-      Color& dest = out[static_cast<std::size_t>(tx)];
-      dest = mode == CopyMode::kAnd ? (dest & pixel) : pixel;
-    }
-  }
-}
-
 }  // namespace haltwise

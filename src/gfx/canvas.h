@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "gfx/bitmap32.h"
+#include "gfx/blit.h"
 #include "gfx/font.h"
 #include "gfx/font_rasteriser.h"
 #include "gfx/geometry.h"
@@ -27,7 +28,7 @@ struct Brush {
 // when drawn. Everything is clipped to the bitmap.
 class Canvas {
  public:
-  enum class CopyMode { kCopy, kAnd };
+  using CopyMode = haltwise::CopyMode;
 
   Canvas(Bitmap32& target, const SystemColors& colors, FontRasteriser& fonts)
       : target_(target), colors_(colors), fonts_(fonts) {}
@@ -62,8 +63,9 @@ class Canvas {
   int TextHeight(std::string_view text) { return TextExtent(text).height; }
 
   // Copies the part `from` of `source` with its top-left at (x, y).
-  // kAnd keeps the bits both images share (SRCAND).
-  void Draw(int x, int y, const Bitmap32& source, const Rect& from, CopyMode mode = CopyMode::kCopy);
+  void Draw(int x, int y, const Bitmap32& source, const Rect& from, CopyMode mode = CopyMode::kCopy) {
+    Blit(target_, x, y, source, from, mode);
+  }
   void Draw(int x, int y, const Bitmap32& source) {
     Draw(x, y, source, {0, 0, source.Width(), source.Height()});
   }

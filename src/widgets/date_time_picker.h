@@ -13,7 +13,18 @@ class DateTimePicker : public Control {
 
   DateTimePicker(std::string name, Kind kind) : Control(std::move(name)), kind_(kind) {}
 
+  // The colours of the drop-down calendar of a date picker.
+  struct CalendarColors {
+    Color text = clWindowText;
+    Color monthBackground = clWhite;
+    Color titleText = clWhite;
+    Color titleBackground = clBtnShadow;
+    bool operator==(const CalendarColors&) const = default;
+  };
+
   Kind PickerKind() const { return kind_; }
+  const CalendarColors& Calendar() const { return calendar_; }
+  void SetCalendar(const CalendarColors& value) { Set(calendar_, value); }
   DateTime Value() const { return value_; }
   void SetValue(DateTime value) { Set(value_, value); }
   // What the user's own edit does: store, then run the change handler.
@@ -27,6 +38,7 @@ class DateTimePicker : public Control {
  private:
   Kind kind_;
   DateTime value_ = 0;
+  CalendarColors calendar_;
 };
 
 }  // namespace haltwise

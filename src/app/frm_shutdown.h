@@ -1,0 +1,234 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/app_services.h"
+#include "app/main_window_host.h"
+#include "app/performance_components.h"
+#include "app/power_actions.h"
+#include "app/shutdown_mode.h"
+#include "app/since_pair.h"
+#include "config/command_line.h"
+#include "config/skin_colors.h"
+#include "controls/lcd_screen.h"
+#include "controls/log_graph.h"
+#include "gfx/bitmap32.h"
+#include "eventlog/event_log.h"
+#include "perf/cpu/cpu_meter.h"
+#include "widgets/button.h"
+#include "widgets/combo_box.h"
+#include "widgets/content_scroller.h"
+#include "widgets/control.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/page_control.h"
+#include "widgets/radio_button.h"
+#include "widgets/spin_edit.h"
+#include "widgets/timer.h"
+
+namespace haltwise {
+
+// The main window's logic: the watch state, its controls as models, and the
+// handlers that arm, check, disarm and act. The Win32 layer binds every
+// model to a real control; headless tests drive the models directly.
+class TfrmShutdown {
+ public:
+  TfrmShutdown(AppServices& services, StartupInfo startup);
+  TfrmShutdown(const TfrmShutdown&) = delete;
+  TfrmShutdown& operator=(const TfrmShutdown&) = delete;
+
+  // Watch check loop.
+  void tmrCheckTimer();
+  void SetStatus(const std::string& text);
+  void ResetStatus();
+  bool CpuConditionArmed() const;
+
+  // Start, stop and mode selection.
+  void btnStartClick();
+  void btnIdleClick(Button& clicked);
+  void ResetModeButtons();
+  void btnStartSchedClick();
+  void btnStartCntDnClick();
+  void btnStartIdleClick();
+  void btnStartNetTrClick();
+  void btnStartDiskTrClick();
+  void btnStartCustomClick();
+  void DateSchedChange();
+
+  // Power action hand-over.
+  void ExecuteAction();
+
+  // Presets from the command line.
+  void ApplyCommandLine();
+
+  // Load sampling.
+  void tmrCpuTimer();
+  void tmrDiskRtTimer() { SampleLoads(); }
+  void SampleLoads();
+  void lgCPUMouseDown() { btnIdle.Click(); }
+  void lgNetMouseDown() { btnNetTr.Click(); }
+  void lgDiskMouseDown() { btnDiskTr.Click(); }
+  void lgCustomMouseDown() { btnCustom.Click(); }
+  // After the machine slept the loads were not observed: the conditions
+  // count afresh from now.
+  void RestartLoadConditions();
+
+  // Custom counter selection.
+  void InitPerformanceMonitoring();
+  void cbPerfObjsChange();
+  void cbPerfCountersChange();
+  void cbInstancesChange();
+
+  // Settings file and skin.
+  void LoadSettings();
+  void SaveSettings();
+  void LoadSkin();
+
+  // Window lifecycle.
+  void FormCreate();
+  void ApplicationEvents1Activate();
+  void FormClose() { SaveSettings(); }
+  void btnCloseClick() { services_.host.CloseMainWindow(); }
+  void btnHideClick();
+  void Restore1Click();
+  void btnTitleClick();
+  void btnHelpClick();
+
+  // Watch state.
+  ShutdownMode WatchMode = ShutdownMode::None;
+  DateTime TargetTime = 0;
+  SincePair CpuIdleSince;
+  SincePair NetLowSince;
+  SincePair DiskLowSince;
+  SincePair CustomInRangeSince;
+  bool AskConfirmation = true;
+
+  // The window itself: its background colour.
+  Control frmShutdown{"frmShutdown"};
+
+  // Mode buttons, in their group's order, with their hidden start buttons.
+  Button btnIdle{"btnIdle", Button::Kind::Toggle};
+  Button btnSched{"btnSched", Button::Kind::Toggle};
+  Button btnCntDn{"btnCntDn", Button::Kind::Toggle};
+  Button btnNetTr{"btnNetTr", Button::Kind::Toggle};
+  Button btnDiskTr{"btnDiskTr", Button::Kind::Toggle};
+  Button btnCustom{"btnCustom", Button::Kind::Toggle};
+  Button btnStartIdle{"btnStartIdle"};
+  Button btnStartSched{"btnStartSched"};
+  Button btnStartCntDn{"btnStartCntDn"};
+  Button btnStartNetTr{"btnStartNetTr"};
+  Button btnStartDiskTr{"btnStartDiskTr"};
+  Button btnStartCustom{"btnStartCustom"};
+
+  // Action toggles: one of five, and force on its own.
+  ButtonGroup actionGroup;
+  Button chkLogOff{"chkLogOff", Button::Kind::Toggle};
+  Button chkShutdown{"chkShutdown", Button::Kind::Toggle};
+  Button chkReboot{"chkReboot", Button::Kind::Toggle};
+  Button chkSuspend{"chkSuspend", Button::Kind::Toggle};
+  Button chkHibernate{"chkHibernate", Button::Kind::Toggle};
+  Button chkForce{"chkForce", Button::Kind::Toggle};
+  Button btnStart{"btnStart", Button::Kind::Toggle};
+
+  // Settings pages and their edits.
+  PageControl pcConfig{"pcConfig", {"tsIdle", "tsSched", "tsCntDn", "tsNetTr", "tsDiskTr",
+                                    "tsCustom", "tsSplash"}};
+  SpinEdit edtCPUUsage{"edtCPUUsage", 1, 999, 10};
+  SpinEdit edtCPUMin{"edtCPUMin", 1, 999, 3};
+  DateTimePicker DateSched{"DateSched", DateTimePicker::Kind::Date};
+  DateTimePicker TimeSched{"TimeSched", DateTimePicker::Kind::Time};
+  SpinEdit edtCntDn{"edtCntDn", 1, 999, 1};
+  RadioGroup countDownUnit;
+  RadioButton chkHours{"chkHours"};
+  RadioButton chkMins{"chkMins"};
+  RadioGroup netDirection;
+  RadioButton rbTotal{"rbTotal"};
+  RadioButton rbRecv{"rbRecv"};
+  RadioButton rbSent{"rbSent"};
+  ComboBox cbNetIface{"cbNetIface"};
+  SpinEdit edtNetUsage{"edtNetUsage", 1, 999, 10};
+  SpinEdit edtNetMin{"edtNetMin", 1, 999, 3};
+  SpinEdit edtDiskUsage{"edtDiskUsage", 1, 9999, 10};
+  SpinEdit edtDiskMin{"edtDiskMin", 1, 999, 3};
+  ComboBox cbPerfObjs{"cbPerfObjs"};
+  ComboBox cbPerfCounters{"cbPerfCounters"};
+  ComboBox cbInstances{"cbInstances"};
+  SpinEdit edtCustomUsageLow{"edtCustomUsageLow", 1, 99999, 5};
+  SpinEdit edtCustomUsageHigh{"edtCustomUsageHigh", 1, 99999, 10};
+  SpinEdit edtCustomMin{"edtCustomMin", 1, 999, 3};
+
+  // What shows the watch's progress and the machine's load.
+  TLCDScreen LCD;
+  Control lblStatusBar{"lblStatusBar"};
+  ContentScroller JvContentScroller{"JvContentScroller", 27};
+  Control JvTray{"JvTray"};
+  TLogGraph lgCPU;
+  TLogGraph lgNet;
+  TLogGraph lgDisk;
+  TLogGraph lgCustom;
+  Control lblCustomCtr{"lblCustomCtr"};
+
+  // Title strip, splash page and the notification-area icon's menu.
+  Button btnTitle{"btnTitle"};
+  Button btnHelp{"btnHelp"};
+  Button btnHide{"btnHide"};
+  Button btnClose{"btnClose"};
+  Control lblVer{"lblVer"};
+  Control miVer{"miVer"};
+  Button Restore1{"Restore1"};
+
+  Timer tmrCheck{"tmrCheck", 1000, false};
+  Timer tmrCpu{"tmrCpu", 1000, true};
+  Timer tmrDiskRt{"tmrDiskRt", 1000, false};
+
+  // The skin: its colours, and the pictures it replaces (none: built-in).
+  SkinColors skinColors;
+  struct SkinPictures {
+    std::optional<Bitmap32> mainForm, buttonUp, buttonDown, leds, startOff, startOn;
+    Color transparentColor = 0;
+    Bitmap32 actionSquare;  // behind the action toggles
+  } skinPictures;
+
+  TEventLog ApplicationEventLog;
+  bool FirstActivation = false;
+  // Built at the first activation; none before, or when that failed.
+  std::unique_ptr<PerformanceComponents> perf_;
+
+  static constexpr int kStatusWidth = 514;
+
+ private:
+  struct LoadCondition;
+  std::array<Button*, 6> ModeButtons();
+  ActionToggles PressedActions() const;
+  int CpuUsagePercent();
+  bool ProcessorIsIdle();
+  void ShowBalloon(const std::string& text);
+  void ShowTimeLeft(DateTime now);
+  void ShowLoadLeft(const LoadCondition& condition, DateTime now);
+  void SetTrayHint(const std::string& text) { JvTray.SetHint(text); }
+  void WireControls();
+  PerformanceComponents& Perf();
+  bool HeldLongerThan(const SincePair& since, const SpinEdit& minutes, std::uint32_t tick) const;
+  void LogSampleError(const std::exception& error, const char* section);
+  void SampleCustom(std::uint32_t tick, DateTime now);
+  void SampleDisk(std::uint32_t tick, DateTime now);
+  void SampleNetwork(std::uint32_t tick, DateTime now);
+  void ApplySkinColors();
+  void LoadSkinPictures();
+  std::optional<std::string> Param(const char* name) const;
+  void ApplyTimedCpuParam();
+  void ApplyScheduledParams();
+  void ApplyCountDownParams();
+  void ApplyIdleParams();
+
+  AppServices& services_;
+  StartupInfo startup_;
+  CommandLine commandLine_;
+  PowerActions powerActions_;
+  CpuMeter cpuMeter_;
+};
+
+}  // namespace haltwise

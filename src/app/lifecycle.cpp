@@ -1,0 +1,60 @@
+// The main window around the watch: creation, first activation, hiding to
+// the notification area, the about box and the help page.
+#include "app/frm_shutdown.h"
+#include "config/exe_folder.h"
+#include "platform/win_constants.h"
+
+namespace haltwise {
+
+namespace {
+constexpr char kVersion[] = "v2.0";
+}
+
+void TfrmShutdown::FormCreate() {
+  FirstActivation = true;
+  LoadSkin();
+  lblVer.SetCaption(kVersion);
+  miVer.SetCaption(btnTitle.Caption());
+  pcConfig.SetTabsVisible(false);
+  pcConfig.ShowPage("tsSplash");
+  const DateTime now = services_.clock.Now();
+  DateSched.SetValue(now + 1);
+  TimeSched.SetValue(now);
+  ResetStatus();
+  WatchMode = ShutdownMode::None;
+  ApplyCommandLine();
+}
+
+void TfrmShutdown::ApplicationEvents1Activate() {
+  if (!FirstActivation) return;
+  FirstActivation = false;
+  // The cursor comes back also when an error leaves the one-time work,
+  // which is then not tried again.
+  ScopedHourglass hourglass(services_.host);
+  SetStatus("Initializing performance counters, please wait...");
+  services_.host.ProcessMessages();
+  InitPerformanceMonitoring();
+  LoadSettings();
+  SetStatus("No shutdown in progress.");
+}
+
+void TfrmShutdown::btnHideClick() {
+  JvTray.SetVisible(true);
+  services_.host.HideMainWindow();
+}
+
+void TfrmShutdown::Restore1Click() {
+  services_.host.ShowMainWindow();
+  JvTray.SetVisible(false);
+}
+
+void TfrmShutdown::btnTitleClick() {
+  services_.host.ShowAboutBox({skinColors.FormBackground, skinColors.Text, kVersion});
+}
+
+void TfrmShutdown::btnHelpClick() {
+  ShellOpen(services_.shell, PathBesideExe(startup_.exePath, "Help\\HaltwiseHelp.htm"), "#index",
+            "", win::kSwShow);
+}
+
+}  // namespace haltwise

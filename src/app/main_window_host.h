@@ -1,0 +1,44 @@
+#pragma once
+#include <string>
+
+#include "platform/color.h"
+
+namespace haltwise {
+
+// What the about box shows; the UI layer creates it, owned by the main
+// window, shows it modally and frees it.
+struct AboutBoxModel {
+  Color background = 0;
+  Color text = 0;
+  std::string version;
+};
+
+// What the main window's logic asks of the window that shows it. The Win32
+// layer implements it; headless tests record the requests.
+class MainWindowHost {
+ public:
+  virtual ~MainWindowHost() = default;
+
+  virtual void ShowMainWindow() = 0;
+  virtual void HideMainWindow() = 0;
+  virtual void CloseMainWindow() = 0;
+  virtual void ShowAboutBox(const AboutBoxModel& about) = 0;
+  // Lets pending messages through, so the window is painted before slow work.
+  virtual void ProcessMessages() = 0;
+  // The hourglass for the whole screen, or the default cursor again.
+  virtual void SetHourglass(bool on) = 0;
+};
+
+// Shows the hourglass for as long as it lives.
+class ScopedHourglass {
+ public:
+  explicit ScopedHourglass(MainWindowHost& host) : host_(host) { host_.SetHourglass(true); }
+  ScopedHourglass(const ScopedHourglass&) = delete;
+  ScopedHourglass& operator=(const ScopedHourglass&) = delete;
+  ~ScopedHourglass() { host_.SetHourglass(false); }
+
+ private:
+  MainWindowHost& host_;
+};
+
+}  // namespace haltwise

@@ -1,0 +1,69 @@
+// Applying the skin folder: its colours to the models, its pictures to be
+// shown instead of the built-in ones.
+#include "app/frm_shutdown.h"
+#include "config/skin_files.h"
+#include "gfx/bmp.h"
+
+namespace haltwise {
+
+void TfrmShutdown::LoadSkin() {
+  skinColors = ReadSkinColors(services_.profile, SkinColorsFile(startup_.exePath));
+  ApplySkinColors();
+  LoadSkinPictures();
+}
+
+void TfrmShutdown::ApplySkinColors() {
+  const SkinColors& c = skinColors;
+  frmShutdown.SetBackgroundColor(c.PanelBackground);
+  btnTitle.SetFontColor(c.Title);
+  lgCPU.SetColorBg(c.CPUBackground);
+  lgCPU.SetColorFg(c.CPUForeground);
+  lgCPU.SetColorText(c.CPUText);
+  Pen pen = lgCPU.LinePen();
+  pen.color = c.CPUText;
+  lgCPU.SetLinePen(pen);
+  for (Button* button : ModeButtons()) button->SetFontColor(c.ButtonsCaptionInactive);
+  pcConfig.SetFontColor(c.Text);
+
+  skinPictures.actionSquare = Bitmap32(5, 5, c.FormBackground);
+  for (Button* toggle : {&chkLogOff, &chkReboot, &chkShutdown, &chkSuspend, &chkHibernate, &chkForce}) {
+    toggle->SetFontColor(c.LedsCaption);
+    toggle->SetBackgroundColor(clNone);  // only the square and the glyph show
+  }
+
+  LCD.SetFontColor(c.DigitPixelOn);
+  LCD.SetColor(c.DigitsBack);
+  LCD.SetPixelOff(c.DigitPixelOff);
+  lblStatusBar.SetFontColor(c.StatusText);
+
+  for (Control* edit : std::initializer_list<Control*>{&edtCPUUsage, &edtCPUMin, &TimeSched, &edtCntDn}) {
+    edit->SetBackgroundColor(c.EditBox);
+    edit->SetFontColor(c.EditBoxText);
+  }
+  DateSched.SetBackgroundColor(c.EditBox);
+  DateSched.SetCalendar({c.Text, c.FormBackground, c.FormBackground, c.EditBox});
+  for (RadioButton* unit : {&chkHours, &chkMins}) {
+    unit->SetBackgroundColor(c.PanelBackground);
+    unit->SetFontColor(c.Text);
+  }
+}
+
+// A file that exists but is no bitmap raises; the remaining pictures are
+// then not loaded and the error reaches the window's creation.
+void TfrmShutdown::LoadSkinPictures() {
+  constexpr Color kPureGreen = RgbColor(0, 255, 0);
+  const SkinBitmaps files = FindSkinBitmaps(startup_.exePath);
+  const auto load = [](const std::optional<std::string>& path) -> std::optional<Bitmap32> {
+    if (!path) return std::nullopt;
+    return ReadBmpFile(*path);
+  };
+  skinPictures.transparentColor = kPureGreen;
+  skinPictures.mainForm = load(files.mainForm);
+  skinPictures.buttonUp = load(files.buttonUp);
+  skinPictures.buttonDown = load(files.buttonDown);
+  skinPictures.leds = load(files.leds);
+  skinPictures.startOff = load(files.startOff);
+  skinPictures.startOn = load(files.startOn);
+}
+
+}  // namespace haltwise

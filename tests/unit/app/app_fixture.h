@@ -1,0 +1,149 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frm_shutdown.h"
+#include "eventlog/event_log_registry.h"
+#include "gfx/builtin_font.h"
+#include "gfx/system_colors.h"
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_event_source.h"
+#include "platform/fake/fake_locale_format.h"
+#include "platform/fake/fake_power.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_security.h"
+#include "platform/fake/fake_shell.h"
+#include "platform/fake/fake_system_info.h"
+#include "platform/fake/fake_user_notifier.h"
+#include "platform/private_profile.h"
+#include "widgets/timer_queue.h"
+
+namespace haltwise::testing {
+
+// Runs the confirmation dialog on the test clock: one second at a time,
+// with the main window's timers firing in between, as the nested message
+// loop does. `onEachSecond` may press "Cancel !!".
+class QueueConfirmationRunner : public ConfirmationRunner {
+ public:
+  explicit QueueConfirmationRunner(TimerQueue& queue) : queue_(queue) {}
+
+  int ShowModal(TfrmConfirm& dialog) override {
+    ++shown;
+    queue_.Add(dialog.Timer1);
+    while (dialog.ModalResult() == TfrmConfirm::kNone) {
+      queue_.Advance(1000);
+      if (onEachSecond && dialog.ModalResult() == TfrmConfirm::kNone) onEachSecond(dialog);
+    }
+    queue_.Remove(dialog.Timer1);
+    lastLabel = dialog.Label1.Caption();
+    return dialog.ModalResult();
+  }
+
+  std::function<void(TfrmConfirm&)> onEachSecond;
+  int shown = 0;
+  std::string lastLabel;
+
+ private:
+  TimerQueue& queue_;
+};
+
+// An ini store in memory, for tests that do not look at files.
+class MemoryProfile : public PrivateProfile {
+ public:
+  std::string GetString(const std::string&, const std::string&, const std::string& def,
+                        const std::string&) override {
+    return def;
+  }
+  int GetInt(const std::string&, const std::string&, int def, const std::string&) override {
+    return def;
+  }
+  bool WriteString(const std::string&, const std::string&, const std::string&,
+                   const std::string&) override {
+    return true;
+  }
+};
+
+// Records what the window was asked to do.
+class RecordingHost : public MainWindowHost {
+ public:
+  void ShowMainWindow() override { requests.push_back("show"); }
+  void HideMainWindow() override { requests.push_back("hide"); }
+  void CloseMainWindow() override { requests.push_back("close"); }
+  void ShowAboutBox(const AboutBoxModel& about) override {
+    requests.push_back("about " + about.version);
+  }
+  void ProcessMessages() override { requests.push_back("process messages"); }
+  void SetHourglass(bool on) override { requests.push_back(on ? "hourglass" : "arrow"); }
+
+  std::vector<std::string> requests;
+};
+
+// Every fake the main window needs, the window itself, and a queue that
+// runs its timers on the fake clock.
+class AppFixture : public ::testing::Test {
+ protected:
+  AppFixture() { Recreate(""); }
+
+  // A fresh window started with the given arguments after the program path.
+  void Recreate(const std::string& arguments) {
+    if (form) {
+      for (Timer* timer : {&form->tmrCheck, &form->tmrCpu, &form->tmrDiskRt}) queue.Remove(*timer);
+    }
+    form.reset();
+    StartupInfo startup;
+    startup.exePath = "C:\\Program Files\\Haltwise\\Haltwise.exe";
+    startup.commandLine = "\"" + startup.exePath + "\" " + arguments;
+    std::string word;
+    for (char c : arguments + " ") {
+      if (c == ' ') {
+        if (!word.empty()) startup.arguments.push_back(word);
+        word.clear();
+      } else {
+        word += c;
+      }
+    }
+    startup.replayFile = replayFile;
+    form = std::make_unique<TfrmShutdown>(services, startup);
+    for (Timer* timer : {&form->tmrCheck, &form->tmrCpu, &form->tmrDiskRt}) queue.Add(*timer);
+  }
+
+  void AdvanceSeconds(int seconds) { queue.Advance(static_cast<std::uint64_t>(seconds) * 1000); }
+
+  std::vector<std::string> EventTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& e : events.events) texts.push_back(e.strings.empty() ? "" : e.strings[0]);
+    return texts;
+  }
+
+  fake::FakeClock clock;
+  fake::FakeLocaleFormat locale;
+  fake::FakeUserNotifier notifier;
+  fake::FakeSecurity security;
+  fake::FakePower power;
+  fake::FakeSystemInfo systemInfo;
+  fake::FakeRegistry registry;
+  fake::FakeEventSource events;
+  fake::FakeShell shell;
+  MemoryProfile profile;
+  TimerQueue queue{[this](std::uint32_t ms) { clock.Advance(ms); }};
+  QueueConfirmationRunner confirmation{queue};
+  RecordingHost host;
+  std::optional<std::filesystem::path> replayFile;
+  BuiltinFontRasteriser fonts;
+  ClassicSystemColors systemColors;
+  AppServices services{clock,    locale,      notifier, security,     power,
+                       systemInfo, registry,  events,   shell,        profile,
+                       confirmation, host,    fonts,         systemColors,
+                       [](const std::string& text, int width) {
+                         // Six pixels a character, 13 a line.
+                         const int perLine = width / 6;
+                         const int lines = static_cast<int>(text.size() + perLine - 1) / perLine;
+                         return 13 * std::max(lines, 1);
+                       }};
+  std::unique_ptr<TfrmShutdown> form;
+};
+
+}  // namespace haltwise::testing

@@ -1,0 +1,181 @@
+// A due watch handed to the power action: confirmation, test switch,
+// privileges, the event log and what the user sees when a call fails.
+#include "app_fixture.h"
+
+namespace haltwise::testing {
+namespace {
+
+class ExecuteAction : public AppFixture {
+ protected:
+  // Arms a count-down that is due at the next tick, with the given toggles.
+  void ArmDueWatch(std::initializer_list<Button*> toggles) {
+    for (Button* toggle : toggles) toggle->UserClick();
+    form->btnCntDn.UserClick();
+    form->btnStart.UserClick();
+    form->TargetTime = clock.Now();
+  }
+};
+
+TEST_F(ExecuteAction, TestSwitchAnnouncesEveryActionCode) {
+  struct Case {
+    std::vector<std::string> toggles;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"chkShutdown"}, "message: Test Shutdown mode 9"},
+      {{"chkShutdown", "chkForce"}, "message: Test Shutdown mode 13"},
+      {{"chkLogOff"}, "message: Test Shutdown mode 0"},
+      {{"chkReboot"}, "message: Test Shutdown mode 2"},
+      {{"chkSuspend"}, "message: Test Suspend"},
+      {{"chkHibernate", "chkForce"}, "message: Test Suspend"},
+  };
+  for (const Case& c : cases) {
+    Recreate("/TESTONLY");
+    std::vector<Button*> buttons;
+    for (const std::string& name : c.toggles) {
+      for (Button* b : {&form->chkShutdown, &form->chkForce, &form->chkLogOff, &form->chkReboot,
+                        &form->chkSuspend, &form->chkHibernate}) {
+        if (b->Name() == name) b->UserClick();
+      }
+    }
+    ArmDueWatch({});
+    AdvanceSeconds(1);
+    EXPECT_EQ(notifier.shown.back(), c.message);
+  }
+  EXPECT_EQ(power.CountCalls("ExitWindowsEx") + power.CountCalls("SetSystemPowerState"), 0);
+  EXPECT_TRUE(events.events.empty());
+}
+
+TEST_F(ExecuteAction, TestSwitchNeedsItsSlashOrDash) {
+  Recreate("testonly");
+  ArmDueWatch({&form->chkLogOff});
+  AdvanceSeconds(12);
+  EXPECT_EQ(power.CountCalls("ExitWindowsEx"), 1);
+}
+
+TEST_F(ExecuteAction, WithoutConfirmationTheTestSwitchIsIgnored) {
+  Recreate("-testonly");
+  form->AskConfirmation = false;
+  ArmDueWatch({&form->chkShutdown});
+  AdvanceSeconds(1);
+  EXPECT_EQ(confirmation.shown, 0);
+  ASSERT_EQ(power.Calls().size(), 1u);
+  EXPECT_EQ(power.Calls()[0].arguments, "flags=9 reason=0");
+  // The shutdown privilege was enabled before the Information entry.
+  EXPECT_EQ(security.enabledPrivileges, std::vector<std::string>{"SeShutdownPrivilege"});
+  EXPECT_EQ(security.OpenTokenCount(), 0);
+  ASSERT_EQ(events.events.size(), 1u);
+  EXPECT_EQ(events.events[0].type, win::kEventLogInformationType);
+  EXPECT_EQ(events.events[0].strings[0], "\r\n\r\nShutdown,20260601,120001");
+}
+
+TEST_F(ExecuteAction, ConfirmationRunsOutAtTheEleventhTick) {
+  Recreate("/testonly");
+  int ticks = 0;
+  confirmation.onEachSecond = [&](TfrmConfirm&) { ++ticks; };
+  ArmDueWatch({&form->chkLogOff});
+  AdvanceSeconds(1);
+  EXPECT_EQ(ticks, 10);  // the eleventh tick closed it
+  EXPECT_EQ(notifier.shown[notifier.shown.size() - 2], "beep: 48");
+  EXPECT_EQ(notifier.shown.back(), "message: Test Shutdown mode 0");
+}
+
+TEST_F(ExecuteAction, CancelInTheLastSecondDropsTheAction) {
+  confirmation.onEachSecond = [](TfrmConfirm& dialog) {
+    if (dialog.SecondsLeft() == 1) dialog.SpeedButton1Click();
+  };
+  ArmDueWatch({&form->chkShutdown});
+  AdvanceSeconds(1);
+  EXPECT_EQ(confirmation.lastLabel, "Shutdown will occur in 1 seconds...");
+  EXPECT_EQ(power.CountCalls("ExitWindowsEx"), 0);
+  EXPECT_TRUE(events.events.empty());
+  EXPECT_FALSE(form->tmrCheck.Enabled());
+  EXPECT_TRUE(form->btnStart.Down());
+  EXPECT_EQ(notifier.shown.back(), "beep: 48");
+}
+
+TEST_F(ExecuteAction, NoActionLeftAfterTheCountdown) {
+  ArmDueWatch({&form->chkReboot});
+  form->chkReboot.UserClick();
+  AdvanceSeconds(12);
+  EXPECT_EQ(notifier.shown.back(), "message: Shutdown Cancelled. No Action was selected.");
+}
+
+TEST_F(ExecuteAction, SuspendShowsTheDateThenCallsWithItsFlags) {
+  form->AskConfirmation = false;
+  ArmDueWatch({&form->chkSuspend, &form->chkForce});
+  AdvanceSeconds(1);
+  EXPECT_EQ(form->lblStatusBar.Caption(), "Suspended at 1 June 2026");
+  EXPECT_EQ(power.Calls().back().arguments, "suspend=1 force=1");
+  EXPECT_EQ(EventTexts(), std::vector<std::string>{"\r\n\r\nSuspend,20260601,120001"});
+
+  Recreate("");
+  form->AskConfirmation = false;
+  ArmDueWatch({&form->chkHibernate});
+  AdvanceSeconds(1);
+  EXPECT_EQ(power.Calls().back().arguments, "suspend=0 force=0");
+}
+
+// Which call fails, what the user sees, and what the event log holds.
+TEST_F(ExecuteAction, FaultMatrixOfThePowerCalls) {
+  struct Case {
+    const char* call;
+    bool suspend;
+    const char* box;
+    std::vector<std::string> log;
+  };
+  const Case cases[] = {
+      {"OpenProcessToken", false, "error: OpenProcessToken failed.", {}},
+      {"LookupPrivilegeValue", false, "error: LookupPrivilegeValue failed.", {}},
+      {"AdjustTokenPrivileges", false, "error: Can't get privileges to shutdown.", {}},
+      {"ExitWindowsEx", false, "error: Can't shutdown.",
+       {"\r\n\r\nShutdown,20260601,120001", "\r\n\r\nShutdown Error,20260601,120001"}},
+      {"OpenProcessToken", true, "error: OpenProcessToken failed.", {}},
+      {"LookupPrivilegeValue", true, "error: LookupPrivilegeValue failed.", {}},
+      {"AdjustTokenPrivileges", true, "error: Can't get privileges to suspend.", {}},
+      {"SetSystemPowerState", true, "error: Can't suspend!.",
+       {"\r\n\r\nSuspend,20260601,120001", "\r\n\r\nCan not Suspend,20260601,120001"}},
+  };
+  for (const Case& c : cases) {
+    Recreate("");
+    security.ClearFaults();
+    power.ClearFaults();
+    events.events.clear();
+    clock.SetLocal(EncodeDate(2026, 6, 1) + EncodeTime(12, 0, 0, 0));
+    security.FailCall(c.call, win::kErrorAccessDenied);
+    power.FailCall(c.call, win::kErrorPrivilegeNotHeld);
+    form->AskConfirmation = false;
+    ArmDueWatch({c.suspend ? &form->chkSuspend : &form->chkShutdown});
+    AdvanceSeconds(1);
+    EXPECT_EQ(notifier.shown.back(), c.box) << c.call;
+    EXPECT_EQ(EventTexts(), c.log) << c.call;
+    EXPECT_EQ(security.OpenTokenCount(), 0) << c.call;  // the token is always closed
+    if (!c.log.empty()) {
+      EXPECT_EQ(events.events.back().type, win::kEventLogErrorType);
+    }
+  }
+}
+
+TEST_F(ExecuteAction, OnWindows9xNoPrivilegeIsAskedFor) {
+  systemInfo.version = 0x80000A04;
+  form->AskConfirmation = false;
+  power.FailCall("ExitWindowsEx", 5);
+  ArmDueWatch({&form->chkLogOff});
+  AdvanceSeconds(1);
+  EXPECT_EQ(security.CountCalls("OpenProcessToken"), 0);
+  EXPECT_EQ(EventTexts(), (std::vector<std::string>{"\r\n\r\nShutdown at 20260601,120001",
+                                                     "\r\n\r\nCould not Shutdown,20260601,120001"}));
+  EXPECT_EQ(notifier.shown.back(), "error: Can't shutdown.");
+}
+
+TEST_F(ExecuteAction, AFailedInformationEntryMeansNoSystemCall) {
+  form->AskConfirmation = false;
+  events.FailCall("RegisterEventSource", win::kErrorAccessDenied);
+  ArmDueWatch({&form->chkShutdown});
+  EXPECT_THROW(AdvanceSeconds(1), EEventType);
+  EXPECT_EQ(power.CountCalls("ExitWindowsEx"), 0);
+  EXPECT_EQ(security.OpenTokenCount(), 0);
+}
+
+}  // namespace
+}  // namespace haltwise::testing

@@ -1,0 +1,212 @@
+#include "perf/perf_monitor_item.h"
+
+#include <unordered_map>
+
+#include "perf/perf_counter_item.h"
+#include "perf/perf_errors.h"
+#include "perf/perf_monitor.h"
+#include "platform/text.h"
+
+namespace haltwise {
+namespace {
+
+// Records are told apart by instance name and key, both ignoring case.
+std::string RecordKey(const std::string& instanceName, const std::string& key) {
+  std::string result = UpperCaseAscii(instanceName);
+  result += '\0';
+  result += UpperCaseAscii(key);
+  return result;
+}
+
+}  // namespace
+
+TPerfMonitorItem::TPerfMonitorItem(TPerfMonitor& monitor) : monitor_(monitor) {}
+
+TPerfMonitorItem::~TPerfMonitorItem() {
+  FreeKeyItems();
+  if (counterItem_ != nullptr) monitor_.Filter().Items().Delete(*counterItem_);
+}
+
+bool TPerfMonitorItem::Loading() const { return monitor_.Loading(); }
+
+void TPerfMonitorItem::EnsureCounterItem() {
+  if (counterItem_ != nullptr) return;
+  counterItem_ = &monitor_.Filter().Items().Add();
+  counterItem_->SetObjectName(objectName_);
+  counterItem_->SetCounterName(counterName_);
+}
+
+TPerfCounterItem& TPerfMonitorItem::CounterItem() {
+  EnsureCounterItem();
+  return *counterItem_;
+}
+
+std::string TPerfMonitorItem::ObjectName() {
+  if (Loading()) return objectName_;
+  return CounterItem().ObjectName();
+}
+
+void TPerfMonitorItem::SetObjectName(const std::string& value) {
+  objectName_ = value;
+  if (!Loading()) CounterItem().SetObjectName(value);
+}
+
+std::string TPerfMonitorItem::CounterName() {
+  if (Loading()) return counterName_;
+  return CounterItem().CounterName();
+}
+
+void TPerfMonitorItem::SetCounterName(const std::string& value) {
+  counterName_ = value;
+  if (!Loading()) CounterItem().SetCounterName(value);
+}
+
+std::string TPerfMonitorItem::ObjectKey() {
+  if (Loading()) return objectKey_;
+  BuildKeyItems();
+  std::string names;
+  for (const TPerfCounterItem* item : *keyItems_) {
+    if (!names.empty()) names += ';';
+    names += item->CounterName();
+  }
+  return names;
+}
+
+void TPerfMonitorItem::SetObjectKey(const std::string& value) {
+  if (value == objectKey_) return;
+  objectKey_ = value;
+  if (Loading()) return;
+  try {
+    FreeKeyItems();
+    BuildKeyItems();
+  } catch (const Error&) {
+    SetObjectKey("");
+    throw;
+  }
+}
+
+// A key item whose name fails is removed again, and so is the partly built
+// list, so that the next attempt starts afresh.
+void TPerfMonitorItem::BuildKeyItems() {
+  if (keyItems_) return;
+  keyItems_ = std::make_unique<std::vector<TPerfCounterItem*>>();
+  TPerfCounterItems& filterItems = monitor_.Filter().Items();
+  std::size_t start = 0;
+  while (start <= objectKey_.size()) {
+    std::size_t end = objectKey_.find(';', start);
+    if (end == std::string::npos) end = objectKey_.size();
+    const std::string piece = objectKey_.substr(start, end - start);
+    start = end + 1;
+    if (piece.empty()) continue;
+    TPerfCounterItem& item = filterItems.Add();
+    try {
+      item.SetObjectName(ObjectName());
+      item.SetCounterName(piece);
+    } catch (const Error&) {
+      filterItems.Delete(item);
+      FreeKeyItems();
+      throw;
+    }
+    keyItems_->push_back(&item);
+  }
+}
+
+void TPerfMonitorItem::FreeKeyItems() {
+  if (!keyItems_) return;
+  for (TPerfCounterItem* item : *keyItems_) monitor_.Filter().Items().Delete(*item);
+  keyItems_.reset();
+}
+
+void TPerfMonitorItem::Assign(const TCollectionItem& source) {
+  const auto* item = dynamic_cast<const TPerfMonitorItem*>(&source);
+  if (item == nullptr) throw Error("Incompatible types");
+  SetObjectName(item->CurrentObjectName());
+  SetCounterName(item->CurrentCounterName());
+}
+
+std::string TPerfMonitorItem::CurrentObjectName() const {
+  return Loading() || counterItem_ == nullptr ? objectName_ : counterItem_->ObjectName();
+}
+
+std::string TPerfMonitorItem::CurrentCounterName() const {
+  return Loading() || counterItem_ == nullptr ? counterName_ : counterItem_->CounterName();
+}
+
+bool TPerfMonitorItem::HasInstances() { return CounterItem().HasInstances(); }
+
+std::int32_t TPerfMonitorItem::InstanceCount() { return CounterItem().InstanceCount(); }
+
+perf::PerfCounterDefinition TPerfMonitorItem::CounterDefinition() {
+  return CounterItem().CounterDefinition();
+}
+
+std::string TPerfMonitorItem::CounterUnits() {
+  return haltwise::CounterUnits(CounterDefinition().CounterType);
+}
+
+const TPerfMonitorCounterValue& TPerfMonitorItem::ValueAt(std::int32_t index) {
+  if (!HasInstances()) {
+    if (!singleRecord_) throw ListIndexError(index);
+    return *singleRecord_;
+  }
+  if (index < 0 || index >= RecordCount()) throw ListIndexError(index);
+  return *records_[static_cast<std::size_t>(index)];
+}
+
+double TPerfMonitorItem::CalcValue(const TPerfMonitorCounterValue& record) const {
+  return haltwise::CalcValue(record, monitor_.Context().GetClock().UtcFileTime());
+}
+
+void TPerfMonitorItem::Sample() {
+  TPerfCounterItem& counter = CounterItem();
+  if (counter.HasInstances()) {
+    SampleInstances();
+    return;
+  }
+  // A new record is sampled twice from the same snapshot, so its deltas
+  // start at 0.
+  if (!singleRecord_) {
+    singleRecord_ = std::make_unique<TPerfMonitorCounterValue>();
+    singleRecord_->HasBase = counter.HasBase();
+    TakeSample(*singleRecord_, counter, monitor_.Times(), true, std::nullopt);
+  }
+  TakeSample(*singleRecord_, counter, monitor_.Times(), false, std::nullopt);
+}
+
+std::string TPerfMonitorItem::KeyOfInstance(std::int32_t index) {
+  std::string key;
+  for (std::size_t k = 0; k < keyItems_->size(); ++k) {
+    if (k > 0) key += ';';
+    key += std::to_string(static_cast<std::int64_t>((*keyItems_)[k]->InstanceRawValue(index)));
+  }
+  return key;
+}
+
+void TPerfMonitorItem::SampleInstances() {
+  TPerfCounterItem& counter = *counterItem_;
+  BuildKeyItems();
+  std::unordered_map<std::string, TPerfMonitorCounterValue*> byNameAndKey;
+  for (const auto& record : records_) {
+    record->Seen = false;
+    byNameAndKey.emplace(RecordKey(record->InstanceName, record->Key), record.get());
+  }
+  const std::int32_t count = counter.InstanceCount();
+  for (std::int32_t i = 0; i < count; ++i) {
+    std::string key = KeyOfInstance(i);
+    std::string name = counter.InstanceNameAt(i);
+    auto [slot, isNew] = byNameAndKey.try_emplace(RecordKey(name, key), nullptr);
+    if (isNew) {
+      auto record = std::make_unique<TPerfMonitorCounterValue>();
+      record->InstanceName = std::move(name);
+      record->Key = std::move(key);
+      record->HasBase = counter.HasBase();
+      slot->second = record.get();
+      records_.push_back(std::move(record));
+    }
+    TakeSample(*slot->second, counter, monitor_.Times(), isNew, i);
+    slot->second->Seen = true;
+  }
+  std::erase_if(records_, [](const auto& record) { return !record->Seen; });
+}
+
+}  // namespace haltwise

@@ -1,0 +1,76 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "perf/perf_collection.h"
+#include "perf/perf_counter_value.h"
+#include "perf/perf_layout.h"
+
+namespace haltwise {
+
+class TPerfCounterItem;
+class TPerfMonitor;
+
+// One monitored counter of a TPerfMonitor: the counter item that locates it,
+// optional key counters that tell apart instances sharing a name, and one
+// sample record per instance (or one for an object without instances).
+class TPerfMonitorItem : public TCollectionItem {
+ public:
+  explicit TPerfMonitorItem(TPerfMonitor& monitor);
+  ~TPerfMonitorItem() override;
+
+  TPerfMonitor& Monitor() const { return monitor_; }
+
+  std::string ObjectName();
+  void SetObjectName(const std::string& value);
+  std::string CounterName();
+  void SetCounterName(const std::string& value);
+  // Names of key counters separated by ";", such as "ID Process;ID Thread".
+  std::string ObjectKey();
+  // A key name the object does not have fails and leaves the key empty.
+  void SetObjectKey(const std::string& value);
+
+  // Copies both names of another monitor item.
+  void Assign(const TCollectionItem& source) override;
+
+  bool HasInstances();
+  std::int32_t InstanceCount();
+  perf::PerfCounterDefinition CounterDefinition();
+  std::string CounterUnits();
+
+  // The record of position `index`: the single record for an object without
+  // instances, whatever the index.
+  const TPerfMonitorCounterValue& ValueAt(std::int32_t index);
+  int RecordCount() const { return static_cast<int>(records_.size()); }
+  // The value shown for one of this item's records, computed now.
+  double CalcValue(const TPerfMonitorCounterValue& record) const;
+
+  // Creates the counter item in the monitor's filter if there is none yet.
+  void EnsureCounterItem();
+  TPerfCounterItem& CounterItem();
+  // Samples every instance of the latest snapshot into its record.
+  void Sample();
+
+ private:
+  bool Loading() const;
+  // The names as the getters give them, without creating the counter item.
+  std::string CurrentObjectName() const;
+  std::string CurrentCounterName() const;
+  void BuildKeyItems();
+  void FreeKeyItems();
+  std::string KeyOfInstance(std::int32_t index);
+  void SampleInstances();
+
+  TPerfMonitor& monitor_;
+  std::string objectKey_;
+  std::unique_ptr<std::vector<TPerfCounterItem*>> keyItems_;  // none until built
+  std::vector<std::unique_ptr<TPerfMonitorCounterValue>> records_;
+  std::unique_ptr<TPerfMonitorCounterValue> singleRecord_;
+  std::string counterName_;
+  std::string objectName_;
+  TPerfCounterItem* counterItem_ = nullptr;  // owned by the filter's items
+};
+
+}  // namespace haltwise

@@ -1,0 +1,113 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "perf/testing/perf_block_writer.h"
+#include "perf/testing/standard_titles.h"
+#include "platform/datetime.h"
+
+namespace haltwise::perftest {
+
+enum class Scenario {
+  Steady,  // a busy machine throughout
+  Quiet,   // busy, then quiet: disk and network near 0, CPU and "Gauge" between 5 and 10
+  Demo,    // a small, lively machine, for a replay file that can be committed
+  Big,     // a snapshot of about 5 MB with 5,000 threads, for benchmarks
+};
+
+struct MachineOptions {
+  Scenario scenario = Scenario::Steady;
+  int quietAfter = 10;  // snapshots of load before the quiet (Quiet scenario)
+  std::uint32_t seed = 1;
+  std::size_t bigBlockBytes = 5 * 1024 * 1024;
+  DateTime start = EncodeDate(2026, 6, 1) + EncodeTime(10, 0, 0, 0);  // UTC of the first snapshot
+};
+
+// A simulated Windows machine whose performance data moves from one snapshot
+// to the next, one second apart: processors, a disk, network interfaces,
+// processes and threads, memory and system counters, an object with one
+// counter of every common type and, for the big scenario, more objects.
+class MachineModel {
+ public:
+  explicit MachineModel(const MachineOptions& options);
+
+  BlockSpec NextSnapshot();
+  const TitleTables& Titles() const { return titles_; }
+  int ProcessCount() const { return static_cast<int>(processes_.size()); }
+  int ThreadCount() const;
+
+ private:
+  struct Thread {
+    std::uint32_t tid = 0;
+    std::uint64_t startAddress = 0;
+    std::int64_t start = 0;
+    std::uint64_t cpu = 0, user = 0, contextSwitches = 0;
+    std::uint32_t priority = 8;
+  };
+  struct Process {
+    std::string name;
+    std::uint32_t pid = 0, parentPid = 0;
+    std::int64_t start = 0;
+    std::uint64_t cpu = 0, user = 0, pageFaults = 0, ioBytes = 0;
+    std::uint64_t workingSet = 0, privateBytes = 0, virtualBytes = 0;
+    std::uint32_t handles = 0, priority = 8;
+    double activity = 0;  // share of the machine's load
+    std::vector<Thread> threads;
+  };
+  struct Nic {
+    std::string name;
+    double share = 0;
+    std::uint64_t received = 0, sent = 0, packetsReceived = 0, packetsSent = 0;
+  };
+  struct Cpu {
+    std::uint64_t idle = 0, user = 0, privileged = 0, interrupts = 0;
+  };
+  struct FillerObject {
+    ObjectSpec spec;  // counters and instance names; values set per snapshot
+  };
+
+  bool Compact() const { return options_.scenario == Scenario::Demo; }
+  bool IsQuiet() const;
+  double Noise();  // -1 to 1
+  double CpuBusy(int cpu);
+  double Wave(double period, double phase) const;
+
+  void BuildProcesses(int processCount, int threadCount);
+  void BuildFillerObjects();
+  void Advance();
+
+  ObjectSpec SystemObject() const;
+  ObjectSpec MemoryObject() const;
+  ObjectSpec ProcessorObject() const;
+  ObjectSpec DiskObject() const;
+  ObjectSpec NetworkObject() const;
+  ObjectSpec ProcessObject() const;
+  ObjectSpec ThreadObject() const;
+  ObjectSpec SamplesObject() const;
+  void UpdateFillerObjects();
+  BlockSpec Assemble() const;
+
+  MachineOptions options_;
+  TitleTables titles_;
+  std::uint32_t random_;
+  int tick_ = -1;  // seconds since the first snapshot
+  std::int64_t bootTime_ = 0;
+  std::vector<Cpu> cpus_;
+  std::vector<Process> processes_;
+  std::vector<Nic> nics_;
+  std::uint64_t diskRead_ = 0, diskWritten_ = 0, diskTransfers_ = 0, diskBusy_ = 0;
+  std::uint64_t diskQueueTime_ = 0, diskTransferTicks_ = 0;
+  std::uint64_t fileReads_ = 0, contextSwitches_ = 0, systemCalls_ = 0;
+  std::uint64_t pageFaults_ = 0, pages_ = 0;
+  std::uint64_t availableBytes_ = 0, committedBytes_ = 0;
+  std::uint32_t gauge_ = 0;
+  std::vector<FillerObject> fillers_;
+};
+
+// The scenario named "steady", "quiet", "demo" or "big"; std::invalid_argument
+// for any other name.
+Scenario ParseScenario(const std::string& name);
+
+}  // namespace haltwise::perftest

@@ -1,0 +1,67 @@
+#pragma once
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app_fixture.h"
+#include "perf/testing/machine_model.h"
+#include "perf/testing/perf_block_writer.h"
+#include "perf/testing/replay_writer.h"
+
+namespace haltwise::testing {
+
+// The main window on a simulated machine: English title tables in the
+// registry, and a performance key that moves on one snapshot per "Global"
+// read (the processor meter's own query gets the latest one).
+class MachineFixture : public AppFixture {
+ protected:
+  void UseMachine(perftest::Scenario scenario, int quietAfter = 0) {
+    perftest::MachineOptions options;
+    options.scenario = scenario;
+    options.quietAfter = quietAfter;
+    model_ = std::make_unique<perftest::MachineModel>(options);
+    const std::string perflib =
+        "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib\\009";
+    registry.SetMultiStringValue(perflib, "Counter", perftest::ToMultiStrings(model_->Titles().counter));
+    registry.SetMultiStringValue(perflib, "Help", perftest::ToMultiStrings(model_->Titles().help));
+    registry.SetPerformanceProvider([this](const std::string& valueName) {
+      if (valueName == "Global" || current_.empty()) {
+        current_ = perftest::WritePerfBlock(model_->NextSnapshot());
+      }
+      return current_;
+    });
+  }
+
+  // Created and activated for the first time, as at start-up.
+  void StartWindow(const std::string& arguments) {
+    Recreate(arguments);
+    form->FormCreate();
+    form->ApplicationEvents1Activate();
+  }
+
+  static int IndexOf(const ComboBox& list, const std::string& text) {
+    const auto& items = list.Items();
+    const auto found = std::find(items.begin(), items.end(), text);
+    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+  }
+
+  // Chooses an object, a counter and an instance as the user would.
+  void ChooseCustom(const std::string& object, const std::string& counter,
+                    const std::string& instance) {
+    form->cbPerfObjs.UserSelect(IndexOf(form->cbPerfObjs, object));
+    form->cbPerfCounters.UserSelect(IndexOf(form->cbPerfCounters, counter));
+    form->cbInstances.UserSelect(IndexOf(form->cbInstances, instance));
+  }
+
+  int EventsOfType(std::uint16_t type) const {
+    return static_cast<int>(std::count_if(events.events.begin(), events.events.end(),
+                                          [&](const auto& e) { return e.type == type; }));
+  }
+
+ private:
+  std::unique_ptr<perftest::MachineModel> model_;
+  std::vector<std::uint8_t> current_;
+};
+
+}  // namespace haltwise::testing

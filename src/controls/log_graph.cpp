@@ -184,7 +184,7 @@ void TLogGraph::PaintGraph(Bitmap32& image, Canvas& canvas) {
   Canvas onControl(MutableSurface(), colors_, fonts_);
   onControl.font.color = colorText_;
   onControl.brush.hollow = true;
-  onControl.TextOut(Width() / 2 - onControl.TextWidth(text) / 2, bevel_ == TBevelCut::bvNone ? 0 : 1,
+  onControl.WriteText(Width() / 2 - onControl.TextWidth(text) / 2, bevel_ == TBevelCut::bvNone ? 0 : 1,
                     text);
 }
 
@@ -192,7 +192,7 @@ void TLogGraph::PaintLabels(Bitmap32& image, Canvas& canvas) {
   const int lineHeight = canvas.TextHeight("Xy");
   const int margin = bevel_ == TBevelCut::bvNone ? 0 : 1;
   const auto centred = [&](const std::string& text, int y) {
-    canvas.TextOut(Width() / 2 - canvas.TextWidth(text) / 2, y, text);
+    canvas.WriteText(Width() / 2 - canvas.TextWidth(text) / 2, y, text);
   };
   if (dispUpper_) {
     centred(FitCaption(descString_, plot_.Width() - 1,

@@ -19,10 +19,10 @@ std::string OneDecimalText(std::int64_t value, std::int32_t divisor) {
       RoundHalfEven(static_cast<double>(value) / static_cast<double>(divisor) * 10) + 0.0;
   char digits[400];
   std::snprintf(digits, sizeof digits, "%.0f", tenths);
-  std::string text = digits;
-  text.insert(text.size() - 1, ".");
-  if (text.size() == 2 || (text[0] == '-' && text.size() == 3)) text.insert(text.size() - 2, "0");
-  return text;
+  // A "." before the last digit, and a "0" before a "." that would lead.
+  const std::string text = digits;
+  const std::string whole = text.substr(0, text.size() - 1);
+  return (whole.empty() || whole == "-" ? whole + "0" : whole) + "." + text.back();
 }
 
 std::string FitCaption(const std::string& caption, int maxWidth,

@@ -119,7 +119,7 @@ void Canvas::Ellipse(const Rect& rect) {
   }
 }
 
-void Canvas::TextOut(int x, int y, std::string_view text) {
+void Canvas::WriteText(int x, int y, std::string_view text) {
   const Bitmap1 glyphs = fonts_.RenderText(font, text);
   const Color ink = colors_.Resolve(font.color);
   const Color paper = colors_.Resolve(brush.color);

@@ -57,7 +57,8 @@ class Canvas {
   void Ellipse(const Rect& rect);
 
   // In the font's colour; on the brush colour unless the brush is hollow.
-  void TextOut(int x, int y, std::string_view text);
+  // (Not "TextOut": <windows.h> defines that name as a macro.)
+  void WriteText(int x, int y, std::string_view text);
   TextSize TextExtent(std::string_view text) { return fonts_.MeasureText(font, text); }
   int TextWidth(std::string_view text) { return TextExtent(text).width; }
   int TextHeight(std::string_view text) { return TextExtent(text).height; }

@@ -51,7 +51,7 @@ struct GraphFixture : ::testing::Test {
     Canvas canvas(expected, colors, fonts);
     canvas.font.color = kText;
     canvas.brush.hollow = true;
-    canvas.TextOut(graph.Width() / 2 - canvas.TextWidth(text) / 2, y, text);
+    canvas.WriteText(graph.Width() / 2 - canvas.TextWidth(text) / 2, y, text);
     if (shown == expected) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the graph does not show \"" << text << "\"";
   }
@@ -133,9 +133,9 @@ TEST_F(LogGraph, LabelViewStacksCaptionValueAndUnit) {
   Canvas canvas(expected, colors, fonts);
   canvas.font.color = kText;
   canvas.brush.hollow = true;
-  canvas.TextOut(46 - 90 / 2, 0, "Processor Time.");
-  canvas.TextOut(46 - 24 / 2, 49 / 2 - h / 2, "42.0");
-  canvas.TextOut(46 - 6 / 2, 49 - h, "%");
+  canvas.WriteText(46 - 90 / 2, 0, "Processor Time.");
+  canvas.WriteText(46 - 24 / 2, 49 / 2 - h / 2, "42.0");
+  canvas.WriteText(46 - 6 / 2, 49 - h, "%");
   EXPECT_EQ(test::Art(graph.Surface(), legend), test::Art(expected, legend));
 }
 

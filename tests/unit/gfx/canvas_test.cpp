@@ -111,9 +111,9 @@ TEST_F(GfxCanvas, TextIsOpaqueOnASolidBrushAndHollowOtherwise) {
   text.font.color = kInk;
   text.brush.color = kFill;
   ASSERT_EQ(text.TextExtent("1"), (TextSize{6, 9}));
-  text.TextOut(0, 0, "1");
+  text.WriteText(0, 0, "1");
   text.brush.hollow = true;
-  text.TextOut(7, 0, "1");
+  text.WriteText(7, 0, "1");
   EXPECT_EQ(Art(wide, kLegend, {0, 0, 14, 10}),
             "oooooo........\n"
             "oo#ooo...#....\n"

@@ -60,6 +60,15 @@ TEST(LcdMarkup, KeepsAt255CharactersAnd256LinesAndClearsBeforeEveryParse) {
   EXPECT_EQ(Cells(table, 1), "");
 }
 
+TEST(LcdMarkup, StoredEffectSetsUseTheEnumerationOrder) {
+  EXPECT_EQ((TSpecialEffects{TSpecialEffect::spBlink, TSpecialEffect::spStrike}).Bits(), 1 + 32);
+  EXPECT_EQ((TSpecialEffects{TSpecialEffect::spBold, TSpecialEffect::spItalic}).Bits(), 2 + 8);
+  const TSpecialEffects all = TSpecialEffects::FromBits(0xFF);  // unknown bits are dropped
+  EXPECT_EQ(all.Bits(), 63);
+  EXPECT_TRUE(all.Contains(TSpecialEffect::spUnderline));
+  EXPECT_FALSE(TSpecialEffects::FromBits(4).Contains(TSpecialEffect::spBold));
+}
+
 struct TextImageFixture : ::testing::Test {
   BuiltinFontRasteriser fonts;
   LcdCellTable table;

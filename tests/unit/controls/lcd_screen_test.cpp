@@ -123,5 +123,20 @@ TEST_F(LcdScreen, MainWindowPanelShowsTheTimeWithTheTopFontRowCutOff) {
   EXPECT_EQ(DotArt(lcd, 5, 2), ".....\n.###.");
 }
 
+TEST_F(LcdScreen, TextSplitsAtLineBreaksAndEndsEachLineWithOne) {
+  lcd.SetText("00:00:00:00");
+  EXPECT_EQ(lcd.Text(), "00:00:00:00\r\n");
+  lcd.SetText("a\r\nb\nc\r\r\n");
+  EXPECT_EQ(lcd.Lines(), (std::vector<std::string>{"a", "b", "c", ""}));
+  EXPECT_EQ(lcd.Text(), "a\r\nb\r\nc\r\n\r\n");
+
+  renders = 0;
+  lcd.SetText("");  // no lines: no text, but a repaint all the same
+  EXPECT_EQ(lcd.Text(), "");
+  EXPECT_EQ(renders, 1);
+  EXPECT_TRUE(lcd.TextImage().Empty());
+  EXPECT_EQ(DotArt(lcd, 3, 2), "...\n...");
+}
+
 }  // namespace
 }  // namespace haltwise

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "perf/perf_layout.h"
+#include "perf/testing/perf_block_writer.h"
 #include "platform/error.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system_info.h"
@@ -13,10 +15,9 @@
 namespace haltwise {
 namespace {
 
-// A hand-made performance data block: an optional object before the
-// Processor object, then the Processor object with a "% User Time"
-// counter ahead of the processor-time counter and one instance per idle
-// value. Offsets follow the published PERF_* layout.
+// A performance data block with an optional "System" object before the
+// Processor object, which has a "% User Time" counter ahead of the
+// processor-time counter and one instance per idle value.
 struct ProcessorBlock {
   SystemTime time{2025, 1, 3, 1, 12, 0, 0, 0};
   std::vector<std::int64_t> idle;
@@ -25,68 +26,36 @@ struct ProcessorBlock {
   std::uint32_t counterTitle = 6;
 };
 
-class Bytes {
- public:
-  std::size_t Reserve(std::size_t n) {
-    const std::size_t at = data.size();
-    data.resize(at + n);
-    return at;
+std::vector<std::uint8_t> Build(const ProcessorBlock& spec) {
+  perftest::BlockSpec block;
+  block.systemTime = spec.time;
+  if (spec.objectBefore) {
+    perftest::ObjectSpec system;
+    system.nameIndex = 2;
+    system.counters = {{10, 11, perf::kPerfCounterRawcount, {}}};
+    system.values = {0};
+    block.objects.push_back(system);
   }
-  void Put32(std::size_t at, std::uint32_t v) { std::memcpy(&data[at], &v, 4); }
-  void Put64(std::size_t at, std::int64_t v) { std::memcpy(&data[at], &v, 8); }
-  std::vector<std::uint8_t> data;
-};
-
-void PutCounterDefinition(Bytes& b, std::uint32_t title, std::uint32_t offset) {
-  const std::size_t at = b.Reserve(40);
-  b.Put32(at, 40);
-  b.Put32(at + 4, title);
-  b.Put32(at + 28, 0x20510500);  // PERF_100NSEC_TIMER
-  b.Put32(at + 32, 8);
-  b.Put32(at + 36, offset);
+  perftest::ObjectSpec processor;
+  processor.nameIndex = spec.objectTitle;
+  processor.counters = {{142, 143, perf::kPerf100nsecTimer, {}},
+                        {spec.counterTitle, 7, perf::kPerf100nsecTimerInv, {}}};
+  processor.instances.emplace();
+  for (std::size_t i = 0; i < spec.idle.size(); ++i) {
+    perftest::InstanceSpec instance;
+    instance.name = std::to_string(i);
+    instance.values = {0, static_cast<std::uint64_t>(spec.idle[i])};
+    processor.instances->push_back(instance);
+  }
+  block.objects.push_back(processor);
+  return perftest::WritePerfBlock(block);
 }
 
-std::vector<std::uint8_t> Build(const ProcessorBlock& spec) {
-  Bytes b;
-  b.Reserve(88);
-  std::memcpy(b.data.data(), u"PERF", 8);
-  b.Put32(24, 88);
-  b.Put32(28, spec.objectBefore ? 2 : 1);
-  std::memcpy(&b.data[36], &spec.time, 16);
-
-  if (spec.objectBefore) {  // "System", no instances
-    const std::size_t object = b.Reserve(64);
-    PutCounterDefinition(b, 10, 8);
-    const std::size_t counters = b.Reserve(16);
-    b.Put32(counters, 16);
-    b.Put32(object, static_cast<std::uint32_t>(b.data.size() - object));
-    b.Put32(object + 4, 64 + 40);
-    b.Put32(object + 8, 64);
-    b.Put32(object + 12, 2);
-    b.Put32(object + 32, 1);
-    b.Put32(object + 40, static_cast<std::uint32_t>(-1));
-  }
-
-  const std::size_t object = b.Reserve(64);
-  PutCounterDefinition(b, 142, 16);
-  PutCounterDefinition(b, spec.counterTitle, 8);
-  b.Put32(object + 4, 64 + 2 * 40);
-  b.Put32(object + 8, 64);
-  b.Put32(object + 12, spec.objectTitle);
-  b.Put32(object + 32, 2);
-  b.Put32(object + 40, static_cast<std::uint32_t>(spec.idle.size()));
-  for (std::int64_t idle : spec.idle) {
-    const std::size_t instance = b.Reserve(24 + 8);  // definition and a short name
-    b.Put32(instance, 32);
-    b.Put32(instance + 16, 24);
-    b.Put32(instance + 20, 4);
-    const std::size_t counters = b.Reserve(24);
-    b.Put32(counters, 24);
-    b.Put64(counters + 8, idle);
-  }
-  b.Put32(object, static_cast<std::uint32_t>(b.data.size() - object));
-  b.Put32(20, static_cast<std::uint32_t>(b.data.size()));
-  return b.data;
+// A field of the written block, to find where a lie goes.
+std::uint32_t U32At(const std::vector<std::uint8_t>& block, std::size_t at) {
+  std::uint32_t value = 0;
+  if (at + 4 <= block.size()) std::memcpy(&value, block.data() + at, 4);
+  return value;
 }
 
 template <typename Action>
@@ -178,8 +147,10 @@ TEST_F(NtCpuMeterTest, IndexOutsideTheInstancesIsRefused) {
 
 TEST_F(NtCpuMeterTest, BufferDoublesUntilTheBlockFits) {
   ProcessorBlock spec;
-  spec.idle.assign(600, 0);  // 600 instances of 56 bytes: about 34 KB
+  spec.idle.assign(600, 0);
   Serve(spec);
+  ASSERT_GT(block.size(), 32768u);
+  ASSERT_LE(block.size(), 65536u);
   CpuMeter meter(registry, system);
   EXPECT_EQ(meter.CpuCount(), 600);
   EXPECT_EQ(registry.CountCalls("RegQueryValueEx"), 4);  // 8, 16, 32 and 64 KB
@@ -238,31 +209,35 @@ TEST_F(NtCpuMeterTest, LyingBlocksRaiseErrorsInsteadOfReadingOutside) {
   ProcessorBlock spec;
   spec.idle = {1, 2};
   const std::vector<std::uint8_t> good = Build(spec);
-  const std::size_t object = 88;
-  const std::size_t firstInstance = object + 64 + 80;
+  const std::size_t object = U32At(good, 24);
+  const std::size_t firstCounter = object + U32At(good, object + 8);
+  const std::size_t firstInstance = object + U32At(good, object + 4);
+  const std::size_t firstCounterBlock = firstInstance + U32At(good, firstInstance);
+  ASSERT_EQ(U32At(good, firstCounter + 40 + 4), 6u);  // the processor-time counter is second
   struct Lie {
     const char* name;
     std::size_t at;
     std::uint32_t value;
-    bool truncate = false;
   };
   const Lie lies[] = {
       {"header length past the end", 24, 0xFFFFFF00},
       {"huge instance count", object + 40, 0x7FFFFFFF},
-      {"counter offset outside", object + 64 + 40 + 36, 0x10000000},
-      {"counter definition length zero", object + 64, 0},
+      {"counter definition length zero", firstCounter, 0},
+      {"counter offset outside", firstCounter + 40 + 36, 0x10000000},
       {"instance length zero", firstInstance, 0},
-      {"counter block length zero", firstInstance + 32, 0},
-      {"block cut short", 0, 0, true},
+      {"counter block length zero", firstCounterBlock, 0},
   };
   for (const Lie& lie : lies) {
     SCOPED_TRACE(lie.name);
     block = good;
-    if (lie.at != 0) std::memcpy(&block[lie.at], &lie.value, 4);
-    if (lie.truncate) block.resize(object + 64 + 60);
+    perftest::PutU32(block, lie.at, lie.value);
     CpuMeter meter(registry, system);
     EXPECT_EQ(ErrorMessageOf([&] { meter.RefreshCpuSample(); }), "Invalid performance data block");
   }
+  block = good;
+  block.resize(firstCounter + 60);
+  CpuMeter meter(registry, system);
+  EXPECT_EQ(ErrorMessageOf([&] { meter.RefreshCpuSample(); }), "Invalid performance data block");
 }
 
 TEST(CpuMeterVersion, FailedVersionQueryIsAnError) {

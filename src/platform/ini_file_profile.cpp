@@ -47,6 +47,12 @@ class IniDocument {
   // None when the file exists but cannot be read; a missing file is empty.
   static std::optional<IniDocument> Load(const std::string& fileName) {
     IniDocument document;
+    std::error_code status;
+    // A folder or device of that name is no ini file; reading it would throw.
+    if (std::filesystem::exists(fileName, status) &&
+        !std::filesystem::is_regular_file(fileName, status)) {
+      return std::nullopt;
+    }
     std::ifstream file(fileName, std::ios::binary);
     if (!file) {
       std::error_code error;

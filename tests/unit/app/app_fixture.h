@@ -1,7 +1,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -18,7 +20,7 @@
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_system_info.h"
 #include "platform/fake/fake_user_notifier.h"
-#include "platform/private_profile.h"
+#include "platform/ini_file_profile.h"
 #include "widgets/timer_queue.h"
 
 namespace haltwise::testing {
@@ -50,22 +52,6 @@ class QueueConfirmationRunner : public ConfirmationRunner {
   TimerQueue& queue_;
 };
 
-// An ini store in memory, for tests that do not look at files.
-class MemoryProfile : public PrivateProfile {
- public:
-  std::string GetString(const std::string&, const std::string&, const std::string& def,
-                        const std::string&) override {
-    return def;
-  }
-  int GetInt(const std::string&, const std::string&, int def, const std::string&) override {
-    return def;
-  }
-  bool WriteString(const std::string&, const std::string&, const std::string&,
-                   const std::string&) override {
-    return true;
-  }
-};
-
 // Records what the window was asked to do.
 class RecordingHost : public MainWindowHost {
  public:
@@ -86,6 +72,20 @@ class RecordingHost : public MainWindowHost {
 class AppFixture : public ::testing::Test {
  protected:
   AppFixture() { Recreate(""); }
+  ~AppFixture() override {
+    form.reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+
+  // A folder of the test's own that holds the "executable".
+  static std::filesystem::path NewFolder() {
+    std::random_device random;
+    auto folder = std::filesystem::temp_directory_path() /
+                  ("haltwise-app-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(folder);
+    return folder;
+  }
 
   // A fresh window started with the given arguments after the program path.
   void Recreate(const std::string& arguments) {
@@ -94,7 +94,7 @@ class AppFixture : public ::testing::Test {
     }
     form.reset();
     StartupInfo startup;
-    startup.exePath = "C:\\Program Files\\Haltwise\\Haltwise.exe";
+    startup.exePath = (folder / "Haltwise.exe").string();
     startup.commandLine = "\"" + startup.exePath + "\" " + arguments;
     std::string word;
     for (char c : arguments + " ") {
@@ -127,7 +127,8 @@ class AppFixture : public ::testing::Test {
   fake::FakeRegistry registry;
   fake::FakeEventSource events;
   fake::FakeShell shell;
-  MemoryProfile profile;
+  std::filesystem::path folder = NewFolder();
+  IniFileProfile profile;
   TimerQueue queue{[this](std::uint32_t ms) { clock.Advance(ms); }};
   QueueConfirmationRunner confirmation{queue};
   RecordingHost host;

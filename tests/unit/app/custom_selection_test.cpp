@@ -1,0 +1,84 @@
+// The Custom page's lists and the one-time performance set-up.
+#include "perf_machine.h"
+
+namespace haltwise::testing {
+namespace {
+
+class CustomSelection : public MachineFixture {
+ protected:
+  CustomSelection() {
+    UseMachine(perftest::Scenario::Steady);
+    StartWindow("");
+  }
+};
+
+TEST_F(CustomSelection, FirstActivationListsObjectsAndInterfacesAndStartsTheSampler) {
+  EXPECT_GT(form->cbPerfObjs.Count(), 5);
+  EXPECT_NE(IndexOf(form->cbPerfObjs, "Processor"), -1);
+  EXPECT_GE(form->cbNetIface.Count(), 2);
+  EXPECT_EQ(form->cbNetIface.ItemIndex(), 0);
+  EXPECT_TRUE(form->tmrDiskRt.Enabled());
+  EXPECT_EQ(form->lblStatusBar.Caption(), "No shutdown in progress.");
+  EXPECT_EQ(host.requests.front(), "hourglass");
+  EXPECT_EQ(host.requests.back(), "arrow");
+
+  // A second activation rebuilds nothing.
+  const int objects = form->cbPerfObjs.Count();
+  form->ApplicationEvents1Activate();
+  EXPECT_EQ(form->cbPerfObjs.Count(), objects);
+}
+
+TEST_F(CustomSelection, ObjectCounterInstanceInTurn) {
+  form->cbPerfObjs.UserSelect(IndexOf(form->cbPerfObjs, "Processor"));
+  EXPECT_TRUE(form->cbPerfCounters.Enabled());
+  EXPECT_EQ(form->cbPerfCounters.ItemIndex(), -1);
+  EXPECT_NE(form->lblStatusBar.Caption().find("processor activity"), std::string::npos);
+
+  form->cbPerfCounters.UserSelect(IndexOf(form->cbPerfCounters, "% Processor Time"));
+  EXPECT_TRUE(form->cbInstances.Enabled());
+  EXPECT_EQ(form->cbInstances.Items().back(), "_Total");
+  EXPECT_EQ(form->lblCustomCtr.Caption(), "% Processor Time");
+  EXPECT_EQ(form->lgCustom.ValueMax(), 0);
+
+  form->tmrDiskRt.SetEnabled(false);
+  form->cbInstances.UserSelect(form->cbInstances.Count() - 1);
+  EXPECT_TRUE(form->tmrDiskRt.Enabled());
+  AdvanceSeconds(3);
+  EXPECT_EQ(form->lgCustom.Hint(), "Processor/_Total");
+  EXPECT_EQ(form->lgCustom.AfterString(), "%");
+  EXPECT_GT(form->lgCustom.ValueMax(), 0);  // the range widened with the values
+}
+
+TEST_F(CustomSelection, AnObjectWithoutInstancesOffersNothingToChoose) {
+  form->cbPerfObjs.UserSelect(IndexOf(form->cbPerfObjs, "Processor"));
+  form->cbPerfCounters.UserSelect(0);
+  form->cbPerfObjs.UserSelect(IndexOf(form->cbPerfObjs, "Memory"));
+  EXPECT_FALSE(form->cbPerfCounters.Enabled());
+  EXPECT_EQ(form->cbPerfCounters.ItemIndex(), -1);
+  EXPECT_FALSE(form->cbInstances.Enabled());
+  EXPECT_EQ(form->cbInstances.ItemIndex(), -1);
+}
+
+TEST_F(CustomSelection, ProcessesSharingANameAreKeyedAndReportedOnce) {
+  form->cbPerfObjs.UserSelect(IndexOf(form->cbPerfObjs, "Process"));
+  form->cbPerfCounters.UserSelect(IndexOf(form->cbPerfCounters, "ID Process"));
+  // Unkeyed records of processes that share a name make the list shorter
+  // than the instance count; each missing entry is one Warning.
+  const int warnings = EventsOfType(win::kEventLogWarningType);
+  EXPECT_GT(warnings, 0);
+  for (const auto& e : events.events) {
+    EXPECT_EQ(e.category, 1);
+    EXPECT_NE(e.strings[0].find("Error adding instance "), std::string::npos);
+    EXPECT_NE(e.strings[0].find(" of ID Process"), std::string::npos);
+  }
+}
+
+TEST_F(CustomSelection, NoObjectSelectedEndsTheHandlerWithIndexOutOfBounds) {
+  form->cbPerfObjs.SetItemIndex(-1);
+  EXPECT_THROW(form->cbPerfObjsChange(), Error);
+  EXPECT_EQ(form->cbPerfObjs.Hint(), "");
+  EXPECT_EQ(host.requests.back(), "arrow");
+}
+
+}  // namespace
+}  // namespace haltwise::testing

@@ -1,7 +1,6 @@
 #include "perf/perf_title_tables.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "perf/perf_errors.h"
 #include "platform/text.h"
@@ -28,9 +27,21 @@ std::string NextString(const std::vector<std::uint8_t>& data, std::size_t& pos, 
 TPerfInfoData::TPerfInfoData(std::string localeId, std::string tableName)
     : localeId_(std::move(localeId)), tableName_(std::move(tableName)) {}
 
+void TPerfInfoData::Reserve(std::size_t entries) {
+  indexTexts_.reserve(entries);
+  titleTexts_.reserve(entries);
+  firstIndexPosition_.reserve(entries);
+  firstTitlePosition_.reserve(entries);
+}
+
 void TPerfInfoData::Add(std::string indexText, std::string title) {
+  std::string titleKey = UpperCaseAscii(title);
+  Add(std::move(indexText), std::move(title), std::move(titleKey));
+}
+
+void TPerfInfoData::Add(std::string indexText, std::string title, std::string titleKey) {
   firstIndexPosition_.emplace(UpperCaseAscii(indexText), indexTexts_.size());
-  firstTitlePosition_.emplace(UpperCaseAscii(title), titleTexts_.size());
+  firstTitlePosition_.emplace(std::move(titleKey), titleTexts_.size());
   indexTexts_.push_back(std::move(indexText));
   titleTexts_.push_back(std::move(title));
 }
@@ -102,22 +113,22 @@ void PerfTitleTables::LoadFromReplay(TPerfInfoData& data, const TitlePairs& tabl
 }
 
 // A title that repeats in the table (ignoring case) is made unique with
-// trailing spaces, in table order, so that every title names one index.
+// trailing spaces, in table order, so that every title names one index. A
+// repeated index takes the title of its first line.
 void PerfTitleTables::LoadFromPerflib(TPerfInfoData& data) {
   const auto lines = ReadPerflibTable(data.LocaleID(), data.TableName());
-  std::unordered_map<std::string, const std::string*> firstTitleOfIndex;
-  std::unordered_set<std::string> titlesTaken;
+  data.Reserve(lines.size());
   for (const auto& [indexText, lineTitle] : lines) {
-    const std::string& first =
-        *firstTitleOfIndex.emplace(UpperCaseAscii(indexText), &lineTitle).first->second;
-    std::string title = first;
+    // Every line is added, so positions in the table are positions in `lines`.
+    const auto first = data.firstIndexPosition_.find(UpperCaseAscii(indexText));
+    std::string title =
+        first == data.firstIndexPosition_.end() ? lineTitle : lines[first->second].second;
     std::string key = UpperCaseAscii(title);
-    while (titlesTaken.count(key)) {
+    while (data.firstTitlePosition_.count(key)) {
       title += ' ';
       key += ' ';
     }
-    titlesTaken.insert(std::move(key));
-    data.Add(indexText, std::move(title));
+    data.Add(indexText, std::move(title), std::move(key));
   }
 }
 

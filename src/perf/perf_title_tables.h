@@ -34,7 +34,10 @@ class TPerfInfoData {
 
  private:
   friend class PerfTitleTables;
+  void Reserve(std::size_t entries);
   void Add(std::string indexText, std::string title);
+  // `titleKey` is the title upper-cased.
+  void Add(std::string indexText, std::string title, std::string titleKey);
 
   std::string localeId_;
   std::string tableName_;

@@ -43,8 +43,9 @@ class ByteWriter {
 
  private:
   void Raw(const void* data, std::size_t n) {
-    const auto* p = static_cast<const std::uint8_t*>(data);
-    bytes_.insert(bytes_.end(), p, p + n);
+    const std::size_t at = bytes_.size();
+    bytes_.resize(at + n);
+    std::memcpy(bytes_.data() + at, data, n);
   }
   std::vector<std::uint8_t> bytes_;
 };

@@ -27,7 +27,7 @@ void CentredText(Canvas& canvas, const FaceText& text, const Rect& area) {
   canvas.font = text.font;
   canvas.brush.hollow = true;
   const TextSize size = canvas.TextExtent(text.caption);
-  canvas.TextOut(area.left + (area.Width() - size.width) / 2,
+  canvas.WriteText(area.left + (area.Width() - size.width) / 2,
                  area.top + (area.Height() - size.height) / 2, text.caption);
 }
 
@@ -89,7 +89,7 @@ Bitmap32 GlyphToggleFace(const FaceTools& tools, const Bitmap32& background, con
   c.brush.hollow = true;
   const TextSize size = c.TextExtent(text.caption);
   const int textLeft = 2 + glyphWidth + 6;
-  c.TextOut(textLeft, (whole.Height() - size.height) / 2, text.caption);
+  c.WriteText(textLeft, (whole.Height() - size.height) / 2, text.caption);
   Bitmap32 result = face.Take();
   if (text.focused) {
     FocusRect(result, {textLeft - 2, 1, std::min(textLeft + size.width + 2, whole.right), whole.bottom - 1},

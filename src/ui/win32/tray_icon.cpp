@@ -1,6 +1,5 @@
 #include "ui/win32/tray_icon.h"
 
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cstring>

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "platform/win32/windows_api.h"
+// After <windows.h>:
+#include <shellapi.h>
 
 namespace haltwise {
 

@@ -1,0 +1,89 @@
+#include "ui/win32/child_controls.h"
+
+#include "platform/error.h"
+
+namespace haltwise {
+
+HWND ChildControls::Add(const std::string& name, const char* windowClass, const std::string& text,
+                        DWORD style, const Rect& place, ChildHandlers handlers, DWORD exStyle) {
+  const int id = nextId_++;
+  HWND window = CreateWindowExA(exStyle, windowClass, text.c_str(), WS_CHILD | style, place.left,
+                                place.top, place.Width(), place.Height(), parent_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                GetModuleHandleA(nullptr), nullptr);
+  if (!window) throw Error("Unable to create the control " + name);
+  if (font_) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  entries_.push_back({name, window, std::move(handlers)});
+  return window;
+}
+
+HWND ChildControls::Find(const std::string& name) const {
+  for (const Entry& entry : entries_) {
+    if (entry.name == name) return entry.window;
+  }
+  return nullptr;
+}
+
+const ChildControls::Entry* ChildControls::ById(int id) const {
+  for (const Entry& entry : entries_) {
+    if (GetDlgCtrlID(entry.window) == id) return &entry;
+  }
+  return nullptr;
+}
+
+bool ChildControls::Command(WPARAM wParam, LPARAM lParam) {
+  if (lParam == 0) return false;  // menus and accelerators
+  const Entry* entry = ById(LOWORD(wParam));
+  if (!entry || !entry->handlers.command) return false;
+  entry->handlers.command(HIWORD(wParam));
+  return true;
+}
+
+bool ChildControls::Notify(LPARAM lParam, LRESULT* result) {
+  const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+  const Entry* entry = ById(static_cast<int>(header.idFrom));
+  if (!entry || !entry->handlers.notify) return false;
+  *result = entry->handlers.notify(header);
+  return true;
+}
+
+bool ChildControls::Draw(LPARAM lParam) {
+  const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  const Entry* entry = ById(static_cast<int>(item.CtlID));
+  if (!entry || !entry->handlers.draw) return false;
+  entry->handlers.draw(item);
+  return true;
+}
+
+bool ChildControls::Color(WPARAM dc, LPARAM child, LRESULT* result) {
+  for (const Entry& entry : entries_) {
+    if (entry.window == reinterpret_cast<HWND>(child) && entry.handlers.color) {
+      *result = reinterpret_cast<LRESULT>(entry.handlers.color(reinterpret_cast<HDC>(dc)));
+      return true;
+    }
+  }
+  return false;
+}
+
+HBRUSH BrushCache::Get(Color resolved) {
+  auto it = brushes_.find(resolved);
+  if (it == brushes_.end()) {
+    it = brushes_.emplace(resolved, UniqueBrush(CreateSolidBrush(ToColorRef(resolved)))).first;
+  }
+  return it->second.Get();
+}
+
+std::string WindowText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+  return text;
+}
+
+void SetWindowTextIfChanged(HWND window, const std::string& text) {
+  if (WindowText(window) != text) SetWindowTextA(window, text.c_str());
+}
+
+COLORREF ToColorRef(Color resolved) { return static_cast<COLORREF>(resolved & 0xFFFFFF); }
+
+}  // namespace haltwise

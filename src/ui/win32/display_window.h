@@ -1,0 +1,35 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "controls/graphic_control.h"
+#include "gfx/geometry.h"
+#include "ui/win32/bindings.h"
+#include "ui/win32/window.h"
+
+namespace haltwise {
+
+// Shows a control drawn in software (the LCD, a history graph): paints its
+// Surface() and repaints when the model asks. The window text is what
+// `describe` returns, so automation tools can read the display.
+class DisplayWindow : public Window {
+ public:
+  DisplayWindow(GraphicControl& control, std::function<std::string()> describe,
+                std::function<void()> onMouseDown);
+
+  void Create(HWND parent, const Rect& place);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Refresh(bool repaintModel);
+
+  GraphicControl& control_;
+  std::function<std::string()> describe_;
+  std::function<void()> onMouseDown_;
+  bool dirty_ = true;
+  Bindings bindings_;
+};
+
+}  // namespace haltwise

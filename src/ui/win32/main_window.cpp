@@ -1,0 +1,288 @@
+#include "ui/win32/main_window.h"
+
+#include <commctrl.h>
+
+#include "ui/look/button_faces.h"
+#include "ui/look/layout.h"
+#include "ui/look/window_shape.h"
+#include "ui/win32/about_box.h"
+#include "ui/win32/modal_loop.h"
+#include "ui/win32/ui_fonts.h"
+
+namespace haltwise {
+
+namespace {
+
+constexpr char kClassName[] = "HaltwiseMainWindow";
+constexpr UINT kTrayMessage = WM_APP + 1;
+constexpr UINT kMenuVersion = 1;
+constexpr UINT kMenuRestore = 2;
+// The window follows the mouse only after it moved this far.
+constexpr int kDragThreshold = 5;
+
+}  // namespace
+
+MainWindow::MainWindow(FontRasteriser& fonts, const SystemColors& colors, HICON icon)
+    : fonts_(fonts), colors_(colors), icon_(icon), pictures_(DrawPictures(DefaultPalette())) {}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Create(TfrmShutdown& form) {
+  form_ = &form;
+  RegisterWindowClass(kClassName, nullptr, icon_);
+  Window::Create(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, kClassName, "Haltwise", WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU, 0, 0, layout::kFormWidth,
+                 layout::kFormHeight, nullptr);
+  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  children_ = ChildControls(Handle());
+  font_ = CreateUiFont(UiFontSpec(false));
+  boldFont_ = CreateUiFont(UiFontSpec(true));
+  titleFont_ = CreateUiFont(SplashTitleFontSpec());
+  hints_ = std::make_unique<HintTips>(Handle());
+  balloon_ = std::make_unique<BalloonHint>(Handle());
+  timers_ = std::make_unique<TimerHost>(Handle());
+  tray_ = std::make_unique<TrayIcon>(Handle(), kTrayMessage, icon_);
+
+  CreateControls();
+  for (Timer* timer : {&form.tmrCheck, &form.tmrCpu, &form.tmrDiskRt, &form.LCD.AnimationTimer()}) {
+    timers_->Bind(*timer);
+  }
+  bindings_.Listen(form.JvTray.Changed, [this] {
+    tray_->SetHint(form_->JvTray.Hint());
+    if (form_->JvTray.Visible()) {
+      tray_->Show();
+    } else {
+      tray_->Hide();
+    }
+  });
+  tray_->SetHint(form.JvTray.Hint());
+  ComposeBackground();
+}
+
+void MainWindow::ApplyLook() {
+  const auto& skin = form_->skinPictures;
+  MainWindowPictures builtin = DrawPictures(DefaultPalette());
+  pictures_.form = skin.mainForm ? *skin.mainForm : std::move(builtin.form);
+  // The mode buttons' images come as a pair or not at all.
+  const bool buttons = skin.buttonUp && skin.buttonDown;
+  pictures_.buttonUp = buttons ? *skin.buttonUp : std::move(builtin.buttonUp);
+  pictures_.buttonDown = buttons ? *skin.buttonDown : std::move(builtin.buttonDown);
+  pictures_.leds = skin.leds ? *skin.leds : std::move(builtin.leds);
+  pictures_.startOff = skin.startOff ? *skin.startOff : std::move(builtin.startOff);
+  pictures_.startOn = skin.startOn ? *skin.startOn : std::move(builtin.startOn);
+  ComposeBackground();
+  ApplyRegion();
+  InvalidateRect(Handle(), nullptr, TRUE);
+  for (HWND window : ownerDrawn_) InvalidateRect(window, nullptr, FALSE);
+}
+
+// The picture with the settings pages' background, which is the window's
+// own colour (the skin's panel colour).
+void MainWindow::ComposeBackground() {
+  composed_ = Bitmap32(layout::kFormWidth, layout::kFormHeight,
+                       colors_.Resolve(form_->skinColors.PanelBackground));
+  for (int y = 0; y < std::min(composed_.Height(), pictures_.form.Height()); ++y) {
+    for (int x = 0; x < std::min(composed_.Width(), pictures_.form.Width()); ++x) {
+      composed_.SetPixel(x, y, pictures_.form.Pixel(x, y));
+    }
+  }
+  const Color page = colors_.Resolve(form_->skinColors.PanelBackground);
+  for (int y = layout::kPages.top; y < layout::kPages.bottom; ++y) {
+    for (int x = layout::kPages.left; x < layout::kPages.right; ++x) composed_.SetPixel(x, y, page);
+  }
+  backBuffer_.Load(composed_);
+  if (status_) status_->SetBackground(Crop(composed_, layout::kStatus));
+}
+
+void MainWindow::ApplyRegion() {
+  const std::vector<Rect> runs = OpaqueRuns(pictures_.form, kTransparentGreen);
+  if (runs.empty()) return;
+  std::vector<char> buffer(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  data->rdh.dwSize = sizeof(RGNDATAHEADER);
+  data->rdh.iType = RDH_RECTANGLES;
+  data->rdh.nCount = static_cast<DWORD>(runs.size());
+  data->rdh.rcBound = {0, 0, pictures_.form.Width(), pictures_.form.Height()};
+  auto* rects = reinterpret_cast<RECT*>(data->Buffer);
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    rects[i] = {runs[i].left, runs[i].top, runs[i].right, runs[i].bottom};
+  }
+  HRGN region = ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data);
+  // The window owns the region from here on.
+  if (region && !SetWindowRgn(Handle(), region, TRUE)) DeleteObject(region);
+}
+
+void MainWindow::ShowFirstTime() {
+  const POINT at = CentredOnScreen(layout::kFormWidth, layout::kFormHeight);
+  SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ShowMainWindow();
+}
+
+void MainWindow::ShowMainWindow() {
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void MainWindow::HideMainWindow() { ShowWindow(Handle(), SW_HIDE); }
+
+void MainWindow::CloseMainWindow() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+void MainWindow::ShowAboutBox(const AboutBoxModel& about) {
+  AboutBox box(about, fonts_, colors_);
+  box.ShowModal(Handle());
+}
+
+void MainWindow::ProcessMessages() {
+  UpdateWindow(Handle());
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (!IsDialogMessageA(Handle(), &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+}
+
+void MainWindow::SetHourglass(bool on) {
+  hourglass_ = on;
+  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(on ? IDC_WAIT : IDC_ARROW)));
+}
+
+void MainWindow::OnTrayMessage(LPARAM lParam) {
+  switch (LOWORD(lParam)) {
+    case WM_LBUTTONDBLCLK:
+      form_->Restore1.Click();
+      break;
+    case WM_RBUTTONUP:
+    case WM_CONTEXTMENU:
+      ShowTrayMenu();
+      break;
+    default:
+      break;
+  }
+}
+
+void MainWindow::ShowTrayMenu() {
+  UniqueMenu menu(CreatePopupMenu());
+  AppendMenuA(menu.Get(), MF_STRING, kMenuVersion, form_->miVer.Caption().c_str());
+  AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu.Get(), MF_STRING, kMenuRestore, form_->Restore1.Caption().c_str());
+  SetMenuDefaultItem(menu.Get(), kMenuRestore, FALSE);
+  POINT at;
+  GetCursorPos(&at);
+  // The menu closes properly only when its owner is in the foreground.
+  SetForegroundWindow(Handle());
+  const UINT chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                                     Handle(), nullptr);
+  PostMessageA(Handle(), WM_NULL, 0, 0);
+  if (chosen == kMenuRestore) form_->Restore1.Click();
+}
+
+void MainWindow::BeginDrag(LPARAM lParam) {
+  dragging_ = true;
+  dragStarted_ = false;
+  dragFrom_ = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ClientToScreen(Handle(), &dragFrom_);
+  GetWindowRect(Handle(), &dragWindow_);
+  SetCapture(Handle());
+}
+
+void MainWindow::DragTo(LPARAM lParam) {
+  POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ClientToScreen(Handle(), &at);
+  const int dx = at.x - dragFrom_.x, dy = at.y - dragFrom_.y;
+  if (!dragStarted_ && std::abs(dx) <= kDragThreshold && std::abs(dy) <= kDragThreshold) return;
+  dragStarted_ = true;
+  SetWindowPos(Handle(), nullptr, dragWindow_.left + dx, dragWindow_.top + dy, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::Close() {
+  // The settings are saved on the way out. A failure is shown, and the
+  // window still closes: a folder that cannot be written to must not keep
+  // the program from ending.
+  try {
+    form_->FormClose();
+  } catch (const std::exception& error) {
+    ShowErrorMessage(Handle(), error.what());
+  }
+  tray_->Hide();
+  DestroyWindow(Handle());
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    tray_->Restore();
+    return 0;
+  }
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintScope paint(Handle());
+      backBuffer_.Show(paint.Dc(), 0, 0, layout::kFormWidth, layout::kFormHeight);
+      return 0;
+    }
+    case WM_ACTIVATEAPP:
+      if (wParam) form_->ApplicationEvents1Activate();
+      return 0;
+    case WM_SETCURSOR:
+      if (hourglass_) {
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+        return TRUE;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      BeginDrag(lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (dragging_) DragTo(lParam);
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+      if (dragging_) {
+        dragging_ = false;
+        if (message == WM_LBUTTONUP) ReleaseCapture();
+      }
+      return 0;
+    case WM_TIMER:
+      if (timers_->Fire(wParam)) return 0;
+      break;
+    case kTrayMessage:
+      OnTrayMessage(lParam);
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC) form_->RestartLoadConditions();
+      return TRUE;
+    case WM_COMMAND:
+      if (children_.Command(wParam, lParam)) return 0;
+      break;
+    case WM_NOTIFY:
+      if (children_.Notify(lParam, &result)) return result;
+      break;
+    case WM_DRAWITEM:
+      if (children_.Draw(lParam)) return TRUE;
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      if (children_.Color(wParam, lParam, &result)) return result;
+      break;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return Default(message, wParam, lParam);
+}
+
+}  // namespace haltwise

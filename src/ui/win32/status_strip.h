@@ -1,0 +1,49 @@
+#pragma once
+#include <string>
+
+#include "gfx/bitmap32.h"
+#include "gfx/font.h"
+#include "gfx/font_rasteriser.h"
+#include "gfx/geometry.h"
+#include "gfx/system_colors.h"
+#include "ui/win32/bindings.h"
+#include "ui/win32/window.h"
+#include "widgets/content_scroller.h"
+#include "widgets/control.h"
+
+namespace haltwise {
+
+// The status line: the label's text word-wrapped in its font colour over
+// the window picture, scrolled up by one pixel every 100 ms while the
+// scroller is active. The window text is the status text.
+class StatusStrip : public Window {
+ public:
+  StatusStrip(Control& label, ContentScroller& scroller, FontRasteriser& fonts,
+              const SystemColors& colors);
+
+  void Create(HWND parent, const Rect& place);
+  // The piece of the window picture behind the strip.
+  void SetBackground(Bitmap32 background);
+
+  static FontSpec Font();
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint(HDC dc);
+  void FollowScroller();
+
+  Control& label_;
+  ContentScroller& scroller_;
+  FontRasteriser& fonts_;
+  const SystemColors& colors_;
+  Bitmap32 background_;
+  int width_ = 0;
+  int height_ = 0;
+  int offset_ = 0;
+  bool scrolling_ = false;
+  Bindings bindings_;
+};
+
+}  // namespace haltwise

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Ring 3: the real Haltwise.exe under Wine on a virtual display, driven by
+# the automation client (tests/e2e) through window messages. Each journey
+# runs in its own copy of the program folder; screenshots land in
+# $HALTWISE_BUILD/e2e/shots as PNG files. Nothing is powered off: every
+# journey uses /testonly with the confirmation.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+: "${HALTWISE_BUILD:=$root/build/windows}"
+export HALTWISE_BUILD
+source scripts/wine_env.sh
+
+exe="$HALTWISE_BUILD/Haltwise.exe"
+driver="$HALTWISE_BUILD/haltwise_e2e_driver.exe"
+if [ ! -f "$exe" ] || [ ! -f "$driver" ]; then
+  cmake --build "$HALTWISE_BUILD" --target Haltwise haltwise_e2e_driver || exit 1
+fi
+
+# Replay data made by the generator of tools/, built natively.
+replay_tool=""
+for candidate in build/native-asan/tools/make_replay build/native/tools/make_replay; do
+  [ -x "$candidate" ] && replay_tool=$candidate && break
+done
+if [ -z "$replay_tool" ]; then
+  cmake --preset native >/dev/null && cmake --build --preset native --target make_replay >/dev/null || exit 1
+  replay_tool=build/native/tools/make_replay
+fi
+
+work="$HALTWISE_BUILD/e2e"
+rm -rf "$work" && mkdir -p "$work/shots"
+"$replay_tool" --scenario demo --records 120 --output "$work/demo.dat" >/dev/null || exit 1
+"$replay_tool" --scenario quiet --records 180 --quiet-after 5 --output "$work/quiet.dat" >/dev/null || exit 1
+
+started_display=0
+if [ -z "${DISPLAY:-}" ]; then haltwise_start_display; started_display=1; fi
+haltwise_prepare_prefix
+cleanup() {
+  haltwise_stop_wine
+  [ "$started_display" -eq 1 ] && haltwise_stop_display
+}
+trap cleanup EXIT
+
+# journey <name> <replay file>: a fresh program folder with the replay data
+# as dump.dat, then the driver.
+journey() {
+  local name=$1 data=$2 dir="$work/$1"
+  mkdir -p "$dir"
+  cp "$exe" "$dir/Haltwise.exe"
+  cp "$data" "$dir/dump.dat"
+  (cd "$work" && timeout 240 wine "$driver" "$name" "$(winepath -w "$dir/Haltwise.exe" 2>/dev/null)" shots \
+     >"$work/$name.log" 2>&1)
+  local status=$?
+  if grep -q "Unhandled exception" "$work/$name.log"; then status=1; fi
+  if ! grep -q "journey $name passed" "$work/$name.log"; then status=1; fi
+  echo "== $name: $([ $status -eq 0 ] && echo passed || echo FAILED)"
+  sed 's/^/   /' "$work/$name.log" | grep -v "^   shot"
+  return $status
+}
+
+failed=0
+journey startup "$work/demo.dat" || failed=$((failed + 1))
+# The three watches take a minute or more each: they run side by side.
+journey countdown "$work/demo.dat" >"$work/countdown.out" 2>&1 &
+p1=$!
+journey cancel "$work/demo.dat" >"$work/cancel.out" 2>&1 &
+p2=$!
+journey disk "$work/quiet.dat" >"$work/disk.out" 2>&1 &
+p3=$!
+for p in $p1 $p2 $p3; do wait $p || failed=$((failed + 1)); done
+cat "$work/countdown.out" "$work/cancel.out" "$work/disk.out"
+journey balloon "$work/demo.dat" || failed=$((failed + 1))
+journey tray "$work/demo.dat" || failed=$((failed + 1))
+if [ -f "$work/tray/Haltwise.ini" ]; then
+  echo "== settings: Haltwise.ini written beside the executable"
+else
+  echo "== settings: FAILED, no Haltwise.ini beside the executable"
+  failed=$((failed + 1))
+fi
+
+for shot in "$work"/shots/*.bmp; do
+  [ -f "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
+done
+echo "Screenshots: $work/shots"
+echo "End-to-end journeys: $failed failed"
+exit $((failed > 0))

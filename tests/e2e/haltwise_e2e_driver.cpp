@@ -1,0 +1,366 @@
+// Drives the real Haltwise.exe as a user would, through window messages:
+// starts it, finds its windows and controls by class and text, clicks them,
+// reads what they show and saves screenshots of the screen.
+//
+//   haltwise_e2e_driver <journey> <path of Haltwise.exe> <screenshot folder>
+//
+// Journeys: startup, countdown, cancel, disk, balloon, tray. Prints one line
+// per check and exits with 1 at the first failed one.
+#include "platform/win32/windows_api.h"
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "gfx/bmp.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+struct Failure {
+  std::string what;
+};
+
+void Check(bool ok, const std::string& what) {
+  std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+  std::fflush(stdout);
+  if (!ok) throw Failure{what};
+}
+
+std::string TextOf(HWND window) {
+  char buffer[1024] = {};
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer),
+                      SMTO_ABORTIFHUNG, 2000, nullptr);
+  return buffer;
+}
+
+std::string ClassOf(HWND window) {
+  char buffer[256] = {};
+  GetClassNameA(window, buffer, sizeof(buffer));
+  return buffer;
+}
+
+// Polls until `probe` gives a window or the time is up.
+HWND WaitFor(const std::function<HWND()>& probe, std::chrono::milliseconds timeout) {
+  const auto end = Clock::now() + timeout;
+  while (Clock::now() < end) {
+    if (HWND found = probe()) return found;
+    std::this_thread::sleep_for(100ms);
+  }
+  return nullptr;
+}
+
+class App {
+ public:
+  App(const std::string& exe, const std::string& arguments) {
+    std::string commandLine = "\"" + exe + "\" " + arguments;
+    STARTUPINFOA si{};
+    si.cb = sizeof(si);
+    const std::string folder = exe.substr(0, exe.find_last_of("\\/") + 1);
+    Check(CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                         folder.empty() ? nullptr : folder.c_str(), &si, &process_) != FALSE,
+          "Haltwise.exe started: " + arguments);
+  }
+  ~App() {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 9);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+
+  bool Ended(std::chrono::milliseconds timeout) const {
+    return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+  }
+
+  // A top-level window of the program with this class (and title, if given).
+  HWND TopLevel(const std::string& windowClass, const std::string& title = "",
+                bool visibleOnly = true) const {
+    struct Search {
+      DWORD pid;
+      std::string cls, title;
+      bool visible;
+      HWND found;
+    } search{process_.dwProcessId, windowClass, title, visibleOnly, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+          auto& s = *reinterpret_cast<Search*>(p);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(w, &pid);
+          if (pid != s.pid || ClassOf(w) != s.cls) return TRUE;
+          if (s.visible && !IsWindowVisible(w)) return TRUE;
+          if (!s.title.empty() && TextOf(w) != s.title) return TRUE;
+          s.found = w;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
+  HWND Main(bool visibleOnly = true) const { return TopLevel("HaltwiseMainWindow", "", visibleOnly); }
+
+  HWND WaitMain() {
+    HWND main = WaitFor([this] { return Main(); }, 20s);
+    Check(main != nullptr, "main window shown");
+    return main;
+  }
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
+// The visible child windows of `parent`, in creation order.
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> found;
+  EnumChildWindows(
+      parent,
+      [](HWND w, LPARAM p) -> BOOL {
+        if (IsWindowVisible(w)) reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND ChildWithText(HWND parent, const std::string& text) {
+  for (HWND w : Children(parent)) {
+    if (TextOf(w) == text) return w;
+  }
+  return nullptr;
+}
+
+HWND ChildOfClass(HWND parent, const std::string& windowClass, int index = 0) {
+  for (HWND w : Children(parent)) {
+    if (ClassOf(w) == windowClass && index-- == 0) return w;
+  }
+  return nullptr;
+}
+
+// A click that may open a modal box: posted, so the driver does not wait
+// for the box to close.
+void Click(HWND parent, const std::string& text) {
+  HWND button = WaitFor([&] { return ChildWithText(parent, text); }, 5s);
+  Check(button != nullptr, "found \"" + text + "\"");
+  PostMessageA(button, BM_CLICK, 0, 0);
+  std::this_thread::sleep_for(300ms);
+}
+
+std::string Status(HWND main) {
+  HWND strip = ChildOfClass(main, "HaltwiseStatus");
+  return strip ? TextOf(strip) : std::string();
+}
+
+bool WaitStatus(HWND main, const std::function<bool(const std::string&)>& ok,
+                std::chrono::milliseconds timeout) {
+  return WaitFor([&]() -> HWND { return ok(Status(main)) ? main : nullptr; }, timeout) != nullptr;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Every text of a message box, joined by " | ".
+std::string BoxText(HWND box) {
+  std::string text;
+  for (HWND w : Children(box)) {
+    if (ClassOf(w) == "Static" && !TextOf(w).empty()) text += (text.empty() ? "" : " | ") + TextOf(w);
+  }
+  return text;
+}
+
+class Screenshots {
+ public:
+  Screenshots(std::string folder, std::string journey)
+      : folder_(std::move(folder)), journey_(std::move(journey)) {}
+
+  void Take(const std::string& name) {
+    std::this_thread::sleep_for(400ms);  // let the last repaint land
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    haltwise::Bitmap32 image(w, h);
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const std::uint32_t p = pixels[y * w + x];
+        image.SetPixel(x, y, ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
+      }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    const std::string path = folder_ + "\\" + journey_ + "-" + name + ".bmp";
+    haltwise::WriteBmpFile(image, path);
+    std::printf("shot %s\n", path.c_str());
+  }
+
+ private:
+  std::string folder_;
+  std::string journey_;
+};
+
+// Each journey puts its window at its own place, so journeys can run side
+// by side on one screen.
+void Place(HWND main, int slot) {
+  SetWindowPos(main, nullptr, 10 + (slot % 2) * 640, 10 + (slot / 2) * 500, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Ready(HWND main) {
+  Check(WaitStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 30s),
+        "status \"No shutdown in progress.\" after the first activation");
+}
+
+void Startup(const std::string& exe, Screenshots& shots) {
+  App app(exe, "");
+  HWND main = app.WaitMain();
+  Place(main, 0);
+  Ready(main);
+  HWND lcd = ChildOfClass(main, "HaltwiseDisplay");
+  Check(lcd && TextOf(lcd) == "00:00:00:00", "LCD reads 00:00:00:00: " + (lcd ? TextOf(lcd) : ""));
+  Check(ChildWithText(main, "Haltwise") != nullptr, "splash page shows \"Haltwise\"");
+  Check(ChildWithText(main, "v2.0") != nullptr, "splash page shows \"v2.0\"");
+  std::this_thread::sleep_for(4s);  // the graphs take a few samples
+  shots.Take("splash");
+}
+
+// Arms the command line's count-down of one minute and waits for the
+// confirmation dialog; `cancel` presses "Cancel !!" in it.
+void CountDown(const std::string& exe, Screenshots& shots, bool cancel) {
+  App app(exe, "MODE=COUNTDOWN MINUTES=1 ACTION=SHUTDOWN /testonly");
+  HWND main = app.WaitMain();
+  Place(main, cancel ? 1 : 0);
+  Ready(main);
+  Click(main, "Start!");
+  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s),
+        "status: " + Status(main));
+  Check(ChildWithText(main, "Stop!") != nullptr, "Start reads \"Stop!\"");
+  shots.Take("armed");
+
+  HWND confirm = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 80s);
+  Check(confirm != nullptr, "confirmation dialog shown");
+  const std::string first = TextOf(ChildOfClass(confirm, "Static"));
+  Check(StartsWith(first, "Shutdown will occur in 1"), "dialog: " + first);
+  std::this_thread::sleep_for(2500ms);
+  const std::string later = TextOf(ChildOfClass(confirm, "Static"));
+  Check(later != first && StartsWith(later, "Shutdown will occur in "), "counting down: " + later);
+  shots.Take("confirm");
+
+  if (cancel) {
+    Click(confirm, "Cancel !!");
+    Check(WaitFor([&]() -> HWND { return app.TopLevel("HaltwiseConfirm") ? nullptr : main; }, 5s) != nullptr,
+          "dialog closed by \"Cancel !!\"");
+    std::this_thread::sleep_for(2s);
+    Check(app.TopLevel("#32770") == nullptr, "no message box after the cancel");
+    Check(ChildWithText(main, "Stop!") != nullptr, "the window stays armed");
+    shots.Take("cancelled");
+    Click(main, "Stop!");
+    Check(ChildWithText(main, "Start!") != nullptr, "\"Stop!\" disarms");
+    Check(WaitStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s),
+          "status after Stop: " + Status(main));
+    shots.Take("stopped");
+    return;
+  }
+  HWND box = WaitFor([&] { return app.TopLevel("#32770", "Haltwise"); }, 20s);
+  Check(box != nullptr, "message box shown when the countdown ran out");
+  Check(BoxText(box) == "Test Shutdown mode 9", "message box: " + BoxText(box));
+  shots.Take("test-shutdown");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+void Disk(const std::string& exe, Screenshots& shots) {
+  App app(exe, "ACTION=SHUTDOWN /testonly");
+  HWND main = app.WaitMain();
+  Place(main, 2);
+  Ready(main);
+  Click(main, "Disk Usage");
+  HWND minutes = ChildOfClass(main, "Edit", 1);
+  Check(minutes != nullptr, "Disk Usage page shows its edits");
+  SendMessageA(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1"));
+  Check(TextOf(minutes) == "1", "minutes set to 1");
+  Click(main, "Start!");
+  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Disk Transfer under 10 KBytes for "); }, 5s),
+        "status: " + Status(main));
+  shots.Take("armed");
+  HWND confirm = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 100s);
+  Check(confirm != nullptr, "the quiet disk made the watch fall due");
+  shots.Take("due");
+  HWND box = WaitFor([&] { return app.TopLevel("#32770", "Haltwise"); }, 20s);
+  Check(box && BoxText(box) == "Test Shutdown mode 9", "message box: " + (box ? BoxText(box) : ""));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+void Balloon(const std::string& exe, Screenshots& shots) {
+  App app(exe, "");
+  HWND main = app.WaitMain();
+  Place(main, 3);
+  Ready(main);
+  Click(main, "Count Down");
+  Click(main, "Start!");
+  HWND tip = WaitFor(
+      [&]() -> HWND {
+        HWND found = app.TopLevel("tooltips_class32");
+        return found && TextOf(found) == "Please select an action to perform." ? found : nullptr;
+      },
+      3s);
+  Check(tip != nullptr, "balloon \"Please select an action to perform.\"");
+  Check(ChildWithText(main, "Start!") != nullptr, "nothing armed: Start still reads \"Start!\"");
+  shots.Take("no-action");
+}
+
+void Tray(const std::string& exe, Screenshots& shots) {
+  App app(exe, "");
+  HWND main = app.WaitMain();
+  Place(main, 3);
+  Ready(main);
+  Click(main, "Hide");
+  Check(WaitFor([&]() -> HWND { return IsWindowVisible(main) ? nullptr : main; }, 3s) != nullptr,
+        "hidden to the notification area");
+  shots.Take("hidden");
+  // A double click on the icon reaches the window as its icon message.
+  PostMessageA(main, WM_APP + 1, 1, WM_LBUTTONDBLCLK);
+  Check(WaitFor([&]() -> HWND { return IsWindowVisible(main) ? main : nullptr; }, 3s) != nullptr,
+        "restored from the notification area");
+  shots.Take("restored");
+  Click(main, "Close");
+  Check(app.Ended(10000ms), "the program ends when its window closes");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: haltwise_e2e_driver <journey> <Haltwise.exe> <screenshot folder>\n");
+    return 2;
+  }
+  const std::string journey = argv[1], exe = argv[2];
+  Screenshots shots(argv[3], journey);
+  try {
+    if (journey == "startup") Startup(exe, shots);
+    else if (journey == "countdown") CountDown(exe, shots, false);
+    else if (journey == "cancel") CountDown(exe, shots, true);
+    else if (journey == "disk") Disk(exe, shots);
+    else if (journey == "balloon") Balloon(exe, shots);
+    else if (journey == "tray") Tray(exe, shots);
+    else {
+      std::fprintf(stderr, "unknown journey %s\n", journey.c_str());
+      return 2;
+    }
+  } catch (const Failure&) {
+    shots.Take("failed");
+    return 1;
+  }
+  std::printf("journey %s passed\n", journey.c_str());
+  return 0;
+}

@@ -19,6 +19,7 @@ class DibSurface {
   // Shows the loaded picture's part (srcX, srcY, width, height) at (x, y).
   void Show(HDC target, int x, int y, int width, int height, int srcX = 0, int srcY = 0) const;
   void Show(HDC target, int x, int y) const { Show(target, x, y, width_, height_); }
+  HBITMAP Bitmap() const { return bitmap_.Get(); }
 
  private:
   void Allocate(int width, int height);

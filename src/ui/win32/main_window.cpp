@@ -90,6 +90,7 @@ void MainWindow::ComposeBackground() {
     for (int x = layout::kPages.left; x < layout::kPages.right; ++x) composed_.SetPixel(x, y, page);
   }
   backBuffer_.Load(composed_);
+  pictureBrush_.Reset(CreatePatternBrush(backBuffer_.Bitmap()));
   if (status_) status_->SetBackground(Crop(composed_, layout::kStatus));
 }
 

@@ -97,6 +97,8 @@ class MainWindow : public Window, public MainWindowHost {
   MainWindowPictures pictures_;
   Bitmap32 composed_;  // the picture with the settings page's background
   DibSurface backBuffer_;
+  // The composed picture as a brush, for labels that sit on it.
+  UniqueBrush pictureBrush_;
 
   ChildControls children_{nullptr};
   BrushCache brushes_;

@@ -165,12 +165,15 @@ HWND MainWindow::AddLabel(const std::string& name, const std::string& text, cons
   if (font) children_.SetFont(font);
   HWND window = children_.Add(
       name, "STATIC", text, WS_VISIBLE | SS_NOPREFIX | align, place,
-      {.color = [this, onPage](HDC dc) -> HBRUSH {
+      {.color = [this, onPage, place](HDC dc) -> HBRUSH {
          const Color text = colors_.Resolve(form_->pcConfig.FontColor());
          SetTextColor(dc, ToColorRef(text));
          if (!onPage) {
+           // The window picture shows through: a brush of the picture,
+           // aligned to the label's place.
            SetBkMode(dc, TRANSPARENT);
-           return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+           SetBrushOrgEx(dc, -place.left, -place.top, nullptr);
+           return pictureBrush_.Get();
          }
          const Color page = colors_.Resolve(form_->skinColors.PanelBackground);
          SetBkColor(dc, ToColorRef(page));

@@ -6,7 +6,9 @@ namespace haltwise {
 
 FontSpec UiFontSpec(bool bold) {
   FontSpec spec;
-  spec.name = "Tahoma";
+  // A raster-style face: its glyphs stay inside their advance, so captions
+  // drawn in software are never clipped at the right.
+  spec.name = "MS Sans Serif";
   spec.height = -11;
   spec.bold = bold;
   return spec;

@@ -243,8 +243,9 @@ void CountDown(const std::string& exe, Screenshots& shots, bool cancel) {
   Place(main, cancel ? 1 : 0);
   Ready(main);
   Click(main, "Start!");
-  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s),
-        "status: " + Status(main));
+  const bool armed =
+      WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s);
+  Check(armed, "status: " + Status(main));
   Check(ChildWithText(main, "Stop!") != nullptr, "Start reads \"Stop!\"");
   shots.Take("armed");
 
@@ -290,8 +291,9 @@ void Disk(const std::string& exe, Screenshots& shots) {
   SendMessageA(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1"));
   Check(TextOf(minutes) == "1", "minutes set to 1");
   Click(main, "Start!");
-  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Disk Transfer under 10 KBytes for "); }, 5s),
-        "status: " + Status(main));
+  const bool armed = WaitStatus(
+      main, [](const std::string& s) { return StartsWith(s, "Disk Transfer under 10 KBytes for "); }, 5s);
+  Check(armed, "status: " + Status(main));
   shots.Take("armed");
   HWND confirm = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 100s);
   Check(confirm != nullptr, "the quiet disk made the watch fall due");

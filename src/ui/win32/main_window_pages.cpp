@@ -115,8 +115,9 @@ void MainWindow::CreatePages() {
   SentenceMetrics metrics;
   metrics.width = layout::kPages.Width() - 2 * kPageMargin;
   metrics.rowHeight = 21;
+  // A static control wraps a text that fills its width exactly: leave room.
   const auto measure = [this](const std::string& text) {
-    return MeasureTextWidth(font_.Get(), text.c_str());
+    return MeasureTextWidth(font_.Get(), text.c_str()) + 3;
   };
   for (const auto& [page, pieces] : sentences) {
     const std::size_t index = pageOf(page);

@@ -22,7 +22,6 @@ class PerfBlock {
 
   bool Empty() const { return size_ == 0; }
   std::size_t Size() const { return size_; }
-  const std::uint8_t* Data() const { return data_; }
 
   // Header fields; an empty view has no objects and no system time.
   std::uint32_t NumObjectTypes() const;

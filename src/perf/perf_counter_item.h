@@ -24,8 +24,6 @@ class TPerfCounterItem : public TCollectionItem {
   explicit TPerfCounterItem(TPerfFilter& filter);
   ~TPerfCounterItem() override;
 
-  TPerfFilter& Filter() const { return filter_; }
-
   const std::string& ObjectName() const { return objectName_; }
   // Fails with "Invalid performance object name" (and empties the name) for
   // a name without title; a new object clears the counter name.

@@ -21,8 +21,6 @@ class TPerfMonitorItem : public TCollectionItem {
   explicit TPerfMonitorItem(TPerfMonitor& monitor);
   ~TPerfMonitorItem() override;
 
-  TPerfMonitor& Monitor() const { return monitor_; }
-
   std::string ObjectName();
   void SetObjectName(const std::string& value);
   std::string CounterName();

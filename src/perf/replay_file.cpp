@@ -77,8 +77,8 @@ std::ifstream OpenForReading(const std::filesystem::path& path, std::uint64_t* s
 
 }  // namespace
 
-ReplayFile::ReplayFile(std::filesystem::path path) : path_(std::move(path)) {
-  stream_ = OpenForReading(path_, &size_);
+ReplayFile::ReplayFile(const std::filesystem::path& path) {
+  stream_ = OpenForReading(path, &size_);
   ReplayReader reader(stream_, size_, position_);
   reader.ReadTable();
   reader.ReadTable();

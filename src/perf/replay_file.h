@@ -20,9 +20,8 @@ using TitlePairs = std::vector<std::pair<std::string, std::string>>;
 class ReplayFile {
  public:
   // Opens the file and skips its two title tables, so that records follow.
-  explicit ReplayFile(std::filesystem::path path);
+  explicit ReplayFile(const std::filesystem::path& path);
 
-  const std::filesystem::path& Path() const { return path_; }
   // True once every record has been read.
   bool AtEnd() const { return position_ == size_; }
   // Reads the next record into `block` (resized to its length). A record cut
@@ -34,7 +33,6 @@ class ReplayFile {
   static TitlePairs ReadTitleTable(const std::filesystem::path& path, bool helpTable);
 
  private:
-  std::filesystem::path path_;
   std::ifstream stream_;
   std::uint64_t size_ = 0;
   std::uint64_t position_ = 0;

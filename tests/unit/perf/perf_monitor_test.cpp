@@ -49,6 +49,7 @@ TEST_F(PerfMonitorTest, SampleTimesComeFromTheSnapshots) {
   Tick(3);
   monitor.Refresh();
   EXPECT_EQ(monitor.PrevSampleTime(), noon);
+  EXPECT_EQ(monitor.FirstSampleTime(), noon);
   EXPECT_EQ(monitor.SinceLast(), 30000000);
   clock.Advance(200);
   monitor.Refresh();  // within the second: the same snapshot

@@ -13,12 +13,12 @@ class Lifecycle : public MachineFixture {
   Lifecycle() { UseMachine(perftest::Scenario::Steady); }
 
   std::string Ini() const {
-    std::ifstream in(folder / "Haltwise.ini");
+    std::ifstream in(folder / "Haltwise.ini", std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
   void WriteFile(const std::filesystem::path& path, const std::string& text) {
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path) << text;
+    std::ofstream(path, std::ios::binary) << text;
   }
 };
 

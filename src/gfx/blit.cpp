@@ -15,8 +15,7 @@ int FirstTileStart(int origin, int size) {
 }  // namespace
 
 void Blit(Bitmap32& target, int x, int y, const Bitmap32& source, const Rect& from, CopyMode mode) {
-  const Rect whole{std::min(from.left, from.right), std::min(from.top, from.bottom),
-                   std::max(from.left, from.right), std::max(from.top, from.bottom)};
+  const Rect whole = Normalised(from);
   const int offsetX = x - whole.left, offsetY = y - whole.top;
   const int left = std::max({whole.left, 0, -offsetX});
   const int top = std::max({whole.top, 0, -offsetY});

@@ -5,15 +5,6 @@
 
 namespace haltwise {
 
-namespace {
-
-Rect Normalised(const Rect& r) {
-  return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
-          std::max(r.top, r.bottom)};
-}
-
-}  // namespace
-
 void Canvas::Plot(int x, int y, Color resolved) { target_.SetPixel(x, y, resolved); }
 
 // A pen wider than one pixel covers a square centred on the path.

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 
 namespace haltwise {
 
@@ -19,6 +20,12 @@ struct Rect {
   bool IsEmpty() const { return right <= left || bottom <= top; }
   bool operator==(const Rect&) const = default;
 };
+
+// The same rectangle with left <= right and top <= bottom.
+inline Rect Normalised(const Rect& r) {
+  return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+          std::max(r.top, r.bottom)};
+}
 
 struct TextSize {
   int width = 0;

@@ -9,14 +9,9 @@ HANDLE ToHandle(EventSourceHandle handle) { return reinterpret_cast<HANDLE>(hand
 
 }  // namespace
 
-bool Win32EventSource::Track(bool succeeded) {
-  if (!succeeded) lastError_ = static_cast<long>(GetLastError());
-  return succeeded;
-}
-
 EventSourceHandle Win32EventSource::RegisterEventSource(const std::string& sourceName) {
   HANDLE source = RegisterEventSourceA(nullptr, sourceName.c_str());
-  Track(source != nullptr);
+  lastError_.Track(source != nullptr);
   return reinterpret_cast<EventSourceHandle>(source);
 }
 
@@ -29,13 +24,13 @@ bool Win32EventSource::ReportEvent(EventSourceHandle source, std::uint16_t type,
   for (const std::string& s : strings) texts.push_back(s.c_str());
   // ReportEventA takes non-const pointers but only reads them.
   PSID user = sid.empty() ? nullptr : const_cast<std::uint8_t*>(sid.data());
-  return Track(ReportEventA(ToHandle(source), type, category, eventId, user,
-                            static_cast<WORD>(texts.size()), 0,
-                            texts.empty() ? nullptr : texts.data(), nullptr) != FALSE);
+  return lastError_.Track(ReportEventA(ToHandle(source), type, category, eventId, user,
+                                       static_cast<WORD>(texts.size()), 0,
+                                       texts.empty() ? nullptr : texts.data(), nullptr) != FALSE);
 }
 
 bool Win32EventSource::DeregisterEventSource(EventSourceHandle source) {
-  return Track(::DeregisterEventSource(ToHandle(source)) != FALSE);
+  return lastError_.Track(::DeregisterEventSource(ToHandle(source)) != FALSE);
 }
 
 }  // namespace haltwise

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/event_source.h"
+#include "platform/win32/last_error.h"
 
 namespace haltwise {
 
@@ -12,11 +13,10 @@ class Win32EventSource : public EventSource {
                    std::uint32_t eventId, const std::vector<std::uint8_t>& sid,
                    const std::vector<std::string>& strings) override;
   bool DeregisterEventSource(EventSourceHandle source) override;
-  long LastError() const override { return lastError_; }
+  long LastError() const override { return lastError_.Get(); }
 
  private:
-  bool Track(bool succeeded);
-  long lastError_ = 0;
+  LastErrorKeeper lastError_;
 };
 
 }  // namespace haltwise

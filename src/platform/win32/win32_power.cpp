@@ -1,8 +1,7 @@
 #include "platform/win32/win32_power.h"
 
-#include "platform/win32/windows_api.h"
-
 #include "platform/win32/scoped_module.h"
+#include "platform/win32/windows_api.h"
 
 namespace haltwise {
 namespace {
@@ -18,24 +17,19 @@ SetSystemPowerStateFn FindSetSystemPowerState() {
 
 }  // namespace
 
-bool Win32Power::Track(bool succeeded) {
-  if (!succeeded) lastError_ = static_cast<long>(GetLastError());
-  return succeeded;
-}
-
 bool Win32Power::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
-  return Track(::ExitWindowsEx(flags, reason) != FALSE);
+  return lastError_.Track(::ExitWindowsEx(flags, reason) != FALSE);
 }
 
 bool Win32Power::SetSystemPowerState(bool suspend, bool force) {
   if (const auto legacy = FindSetSystemPowerState()) {
-    return Track(legacy(suspend ? TRUE : FALSE, force ? TRUE : FALSE) != FALSE);
+    return lastError_.Track(legacy(suspend ? TRUE : FALSE, force ? TRUE : FALSE) != FALSE);
   }
   const ScopedModule powrprof("powrprof.dll");
   if (const auto modern = ProcAddress<SetSuspendStateFn>(powrprof.Get(), "SetSuspendState")) {
-    return Track(modern(suspend ? FALSE : TRUE, force ? TRUE : FALSE, FALSE) != FALSE);
+    return lastError_.Track(modern(suspend ? FALSE : TRUE, force ? TRUE : FALSE, FALSE) != FALSE);
   }
-  lastError_ = ERROR_PROC_NOT_FOUND;
+  lastError_.Set(ERROR_PROC_NOT_FOUND);
   return false;
 }
 

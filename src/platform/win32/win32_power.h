@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/power.h"
+#include "platform/win32/last_error.h"
 
 namespace haltwise {
 
@@ -17,14 +18,13 @@ class Win32Power : public Power {
  public:
   bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
   bool SetSystemPowerState(bool suspend, bool force) override;
-  long LastError() const override { return lastError_; }
+  long LastError() const override { return lastError_.Get(); }
 
   // Resolves the route without calling it.
   static SuspendRoute FindSuspendRoute();
 
  private:
-  bool Track(bool succeeded);
-  long lastError_ = 0;
+  LastErrorKeeper lastError_;
 };
 
 }  // namespace haltwise

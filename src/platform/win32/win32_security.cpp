@@ -9,21 +9,17 @@ HANDLE ToHandle(TokenHandle handle) { return reinterpret_cast<HANDLE>(handle); }
 
 }  // namespace
 
-bool Win32Security::Track(bool succeeded) {
-  if (!succeeded) lastError_ = static_cast<long>(GetLastError());
-  return succeeded;
-}
-
 bool Win32Security::OpenProcessToken(std::uint32_t access, TokenHandle* token) {
   HANDLE opened = nullptr;
-  const bool ok = Track(::OpenProcessToken(GetCurrentProcess(), access, &opened) != FALSE);
+  const bool ok =
+      lastError_.Track(::OpenProcessToken(GetCurrentProcess(), access, &opened) != FALSE);
   if (ok) *token = reinterpret_cast<TokenHandle>(opened);
   return ok;
 }
 
 bool Win32Security::LookupPrivilegeValue(const std::string& name, Luid* luid) {
   LUID found{};
-  const bool ok = Track(LookupPrivilegeValueA(nullptr, name.c_str(), &found) != FALSE);
+  const bool ok = lastError_.Track(LookupPrivilegeValueA(nullptr, name.c_str(), &found) != FALSE);
   if (ok) {
     luid->lowPart = found.LowPart;
     luid->highPart = found.HighPart;
@@ -39,17 +35,17 @@ bool Win32Security::AdjustTokenPrivileges(TokenHandle token, const Luid& luid,
   privileges.Privileges[0].Luid.HighPart = luid.highPart;
   privileges.Privileges[0].Attributes = attributes;
   static_assert(sizeof privileges == 16, "one privilege makes a 16-byte new state");
-  return Track(::AdjustTokenPrivileges(ToHandle(token), FALSE, &privileges, sizeof privileges,
-                                       nullptr, nullptr) != FALSE);
+  return lastError_.Track(::AdjustTokenPrivileges(ToHandle(token), FALSE, &privileges,
+                                                  sizeof privileges, nullptr, nullptr) != FALSE);
 }
 
 bool Win32Security::CloseHandle(TokenHandle handle) {
-  return Track(::CloseHandle(ToHandle(handle)) != FALSE);
+  return lastError_.Track(::CloseHandle(ToHandle(handle)) != FALSE);
 }
 
 bool Win32Security::GetUserName(char* buffer, std::uint32_t* size) {
   DWORD chars = *size;
-  const bool ok = Track(GetUserNameA(buffer, &chars) != FALSE);
+  const bool ok = lastError_.Track(GetUserNameA(buffer, &chars) != FALSE);
   *size = chars;
   return ok;
 }
@@ -60,8 +56,8 @@ bool Win32Security::LookupAccountName(const std::string& accountName, std::uint8
   DWORD sidBytes = *sidSize;
   DWORD domainChars = *domainSize;
   SID_NAME_USE use{};
-  const bool ok = Track(LookupAccountNameA(nullptr, accountName.c_str(), sid, &sidBytes, domain,
-                                           &domainChars, &use) != FALSE);
+  const bool ok = lastError_.Track(LookupAccountNameA(nullptr, accountName.c_str(), sid, &sidBytes,
+                                                      domain, &domainChars, &use) != FALSE);
   *sidSize = sidBytes;
   *domainSize = domainChars;
   return ok;

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/security.h"
+#include "platform/win32/last_error.h"
 
 namespace haltwise {
 
@@ -16,11 +17,10 @@ class Win32Security : public Security {
   bool LookupAccountName(const std::string& accountName, std::uint8_t* sid,
                          std::uint32_t* sidSize, char* domain,
                          std::uint32_t* domainSize) override;
-  long LastError() const override { return lastError_; }
+  long LastError() const override { return lastError_.Get(); }
 
  private:
-  bool Track(bool succeeded);
-  long lastError_ = 0;
+  LastErrorKeeper lastError_;
 };
 
 }  // namespace haltwise

@@ -205,6 +205,26 @@ TEST_F(NtCpuMeterTest, FailedQueryAlsoFallsBackButBothSourcesFailingIsAnError) {
             "Unable to locate the \"Processor\" performance object");
 }
 
+// Counters of two sources cannot be compared: the one found first is kept.
+TEST_F(NtCpuMeterTest, SourceFoundAtTheFirstSampleIsKept) {
+  ProcessorBlock spec;
+  spec.idle = {0, 0, 0};
+  {
+    CpuMeter meter(registry, system);  // nothing served yet: system times
+    EXPECT_EQ(meter.CpuCount(), 1);
+    Serve(spec);
+    registry.ClearCalls();
+    meter.RefreshCpuSample();
+    EXPECT_EQ(meter.CpuCount(), 1);
+    EXPECT_EQ(registry.CountCalls("RegQueryValueEx"), 0);
+  }
+  CpuMeter meter(registry, system);
+  EXPECT_EQ(meter.CpuCount(), 3);
+  block.clear();
+  EXPECT_EQ(ErrorMessageOf([&] { meter.RefreshCpuSample(); }),
+            "Unable to locate the \"Processor\" performance object");
+}
+
 TEST_F(NtCpuMeterTest, LyingBlocksRaiseErrorsInsteadOfReadingOutside) {
   ProcessorBlock spec;
   spec.idle = {1, 2};

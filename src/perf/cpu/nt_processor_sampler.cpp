@@ -67,13 +67,7 @@ void NtProcessorSampler::Refresh() {
   bool sampled = false;
   switch (source_) {
     case Source::kUnknown:
-      if (ReadPerformanceData()) {
-        source_ = Source::kPerformanceData;
-        sampled = true;
-      } else if (ReadSystemTimes()) {
-        source_ = Source::kSystemTimes;
-        sampled = true;
-      }
+      sampled = ReadPerformanceData() || ReadSystemTimes();
       break;
     case Source::kPerformanceData:
       sampled = ReadPerformanceData();
@@ -86,12 +80,12 @@ void NtProcessorSampler::Refresh() {
 }
 
 int NtProcessorSampler::Count() {
-  if (count_ < 0) Refresh();
+  if (source_ == Source::kUnknown) Refresh();
   return count_;
 }
 
 double NtProcessorSampler::Usage(int index) {
-  if (count_ < 0) Refresh();
+  if (source_ == Source::kUnknown) Refresh();
   if (index < 0 || index >= count_) throw Error(kIndexOutOfBounds);
   if (currentTime_ == previousTime_) return 0.0;
   const auto idle = static_cast<double>(Difference(current_[index], previous_[index]));
@@ -119,7 +113,7 @@ bool NtProcessorSampler::ReadPerformanceData() {
   const PerfBlock block = QueryProcessorBlock();
   const std::optional<perf::PerfObjectType> object = FindProcessorObject(block);
   if (!object) return false;
-  if (count_ < 0) FixCount(object->NumInstances);
+  if (source_ == Source::kUnknown) FixSource(Source::kPerformanceData, object->NumInstances);
   const perf::PerfCounterDefinition processorTime = FindProcessorTime(block, *object);
 
   // The count is fixed at the first sample: read no more instances than
@@ -144,14 +138,15 @@ bool NtProcessorSampler::ReadPerformanceData() {
 bool NtProcessorSampler::ReadSystemTimes() {
   std::int64_t idle = 0, kernel = 0, user = 0;
   if (!systemInfo_.GetSystemTimes(&idle, &kernel, &user)) return false;
-  if (count_ < 0) FixCount(1);
+  if (source_ == Source::kUnknown) FixSource(Source::kSystemTimes, 1);
   Store(0, idle);
   StoreTime(static_cast<std::int64_t>(static_cast<std::uint64_t>(kernel) +
                                       static_cast<std::uint64_t>(user)));
   return true;
 }
 
-void NtProcessorSampler::FixCount(int count) {
+void NtProcessorSampler::FixSource(Source source, int count) {
+  source_ = source;
   count_ = count;
   current_.assign(static_cast<std::size_t>(count), 0);
   previous_.assign(static_cast<std::size_t>(count), 0);

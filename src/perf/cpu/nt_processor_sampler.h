@@ -32,7 +32,8 @@ class NtProcessorSampler {
   PerfBlock QueryProcessorBlock();
   bool ReadPerformanceData();
   bool ReadSystemTimes();
-  void FixCount(int count);
+  // The source and the instance count are fixed together, at the first sample.
+  void FixSource(Source source, int count);
   void Store(int index, std::int64_t idle);
   void StoreTime(std::int64_t time);
 
@@ -40,7 +41,7 @@ class NtProcessorSampler {
   SystemInfo& systemInfo_;
   std::vector<std::uint8_t> buffer_;
   Source source_ = Source::kUnknown;
-  int count_ = -1;
+  int count_ = 0;
   std::vector<std::int64_t> current_, previous_;
   std::int64_t currentTime_ = 0, previousTime_ = 0;
 };

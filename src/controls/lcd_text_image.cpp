@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace haltwise {
 
@@ -31,15 +32,25 @@ bool DrawnInverse(const LcdCell& cell, const LcdTextStyle& style) {
 Bitmap1 BuildLine(const std::vector<LcdCell>& cells, const LcdTextStyle& style,
                   FontRasteriser& fonts) {
   if (cells.empty()) return Bitmap1(0, std::abs(style.font.height));
-  Bitmap1 line;
+  // Every glyph first, then one image of their joint size: growing the line
+  // glyph by glyph would copy it once per character.
+  std::vector<Bitmap1> glyphs;
+  glyphs.reserve(cells.size());
+  int width = 0, height = 0;
   for (const LcdCell& cell : cells) {
     const FontSpec spec = CellFont(style.font, cell, style.effects);
     const std::string_view character(&cell.character, 1);
     Bitmap1 glyph = fonts.RenderText(spec, character);
     if (DrawnInverse(cell, style)) glyph.Invert();
-    const int x = line.Width();
-    line.Resize(x + glyph.Width(), std::max(line.Height(), glyph.Height()));
+    width += glyph.Width();
+    height = std::max(height, glyph.Height());
+    glyphs.push_back(std::move(glyph));
+  }
+  Bitmap1 line(width, height);
+  int x = 0;
+  for (const Bitmap1& glyph : glyphs) {
     line.Blit(x, 0, glyph, Bitmap1::Blend::kReplace);
+    x += glyph.Width();
   }
   return line;
 }
@@ -48,13 +59,21 @@ Bitmap1 BuildLine(const std::vector<LcdCell>& cells, const LcdTextStyle& style,
 
 Bitmap1 BuildLcdTextImage(const LcdCellTable& cells, int lineCount, const LcdTextStyle& style,
                           FontRasteriser& fonts) {
-  Bitmap1 image;
+  // As for a line: the lines first, then one image for all of them.
+  std::vector<Bitmap1> lines;
+  int width = 0, height = 0;
   const int rows = std::min(lineCount, LcdCellTable::kRows);
   for (int row = 0; row < rows; ++row) {
-    const Bitmap1 line = BuildLine(cells.RowCells(row), style, fonts);
-    const int y = image.Height();
-    image.Resize(std::max(image.Width(), line.Width()), y + line.Height());
+    Bitmap1 line = BuildLine(cells.RowCells(row), style, fonts);
+    width = std::max(width, line.Width());
+    height += line.Height();
+    lines.push_back(std::move(line));
+  }
+  Bitmap1 image(width, height);
+  int y = 0;
+  for (const Bitmap1& line : lines) {
     image.Blit(0, y, line, Bitmap1::Blend::kReplace);
+    y += line.Height();
   }
   return image;
 }

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "perf/utf16_text.h"
 #include "platform/error.h"
 
 namespace haltwise {
@@ -135,8 +134,8 @@ std::size_t PerfBlock::NextInstanceDef(const PerfInstanceDefinition& instance) c
   return block + length;
 }
 
-std::string PerfBlock::InstanceDefName(const PerfInstanceDefinition& instance) const {
-  if (static_cast<std::int32_t>(instance.NameLength) <= 0) return "";
+std::u16string PerfBlock::InstanceDefName(const PerfInstanceDefinition& instance) const {
+  if (static_cast<std::int32_t>(instance.NameLength) <= 0) return u"";
   const std::uint64_t start = static_cast<std::uint64_t>(instance.Offset) + instance.NameOffset;
   Require(start, instance.NameLength);
   std::u16string name;
@@ -146,7 +145,7 @@ std::string PerfBlock::InstanceDefName(const PerfInstanceDefinition& instance) c
     if (unit == 0) break;
     name += unit;
   }
-  return Utf16ToUtf8(name);
+  return name;
 }
 
 void PerfBlock::RequireValueSizeClass(const PerfCounterDefinition& definition) {

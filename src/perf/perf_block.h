@@ -42,8 +42,8 @@ class PerfBlock {
   perf::PerfInstanceDefinition InstanceDefAt(std::size_t offset) const;
   std::size_t InstanceCounterBlock(const perf::PerfInstanceDefinition& instance) const;
   std::size_t NextInstanceDef(const perf::PerfInstanceDefinition& instance) const;
-  // The UTF-16 name converted to UTF-8; empty when NameLength is 0 or less.
-  std::string InstanceDefName(const perf::PerfInstanceDefinition& instance) const;
+  // The UTF-16 name up to its terminator; empty when NameLength is 0 or less.
+  std::u16string InstanceDefName(const perf::PerfInstanceDefinition& instance) const;
 
   // Fails with "Invalid counter block size" unless the size class of the
   // counter type is DWORD or LARGE.

@@ -1,11 +1,15 @@
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "perf/perf_data.h"
 #include "perf/perf_title_tables.h"
 #include "perf/replay_file.h"
+#include "perf/utf16_text.h"
 #include "platform/clock.h"
 #include "platform/datetime.h"
 #include "platform/registry.h"
@@ -42,6 +46,12 @@ class PerfContext {
   int HolderCount() const { return holders_; }
   const TPerfData* SharedPerfData() const { return shared_.get(); }
 
+  // Instance names are UTF-16 in the data; by default they become UTF-8. A
+  // program whose windows take text in the system code page converts to that.
+  using NameDecoder = std::function<std::string(std::u16string_view)>;
+  void SetInstanceNameDecoder(NameDecoder decoder) { decoder_ = std::move(decoder); }
+  std::string DecodeInstanceName(std::u16string_view name) const { return decoder_(name); }
+
  private:
   Registry& registry_;
   Clock& clock_;
@@ -50,6 +60,7 @@ class PerfContext {
   std::unique_ptr<TPerfData> shared_;
   int holders_ = 0;
   DateTime lastReadTime_ = 0;
+  NameDecoder decoder_ = Utf16ToUtf8;
 };
 
 // A component's hold on the shared snapshot: acquired on first use, released

@@ -214,8 +214,8 @@ std::uint64_t TPerfCounterItem::InstanceRawBaseValue(std::int32_t index) {
 std::string TPerfCounterItem::InstanceNameAt(std::int32_t index) {
   CheckInstanceIndex(index);
   const TPerfData& data = Data();
-  return data.Block().InstanceDefName(
-      data.InstanceAt(*location_.objectType, static_cast<std::uint32_t>(index)));
+  return filter_.Context().DecodeInstanceName(data.Block().InstanceDefName(
+      data.InstanceAt(*location_.objectType, static_cast<std::uint32_t>(index))));
 }
 
 }  // namespace haltwise

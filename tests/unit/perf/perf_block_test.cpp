@@ -43,8 +43,8 @@ TEST(PerfBlock, WalksObjectsDefinitionsAndInstances) {
   EXPECT_FALSE(block.ObjectCounterBlock(process));
   const PerfInstanceDefinition one = block.InstanceDefAt(*block.FirstInstanceDef(process));
   const PerfInstanceDefinition two = block.InstanceDefAt(block.NextInstanceDef(one));
-  EXPECT_EQ(block.InstanceDefName(one), "svchost");
-  EXPECT_EQ(block.InstanceDefName(two), "\xC3\xA9t\xC3\xA9") << "UTF-16 names read as UTF-8";
+  EXPECT_EQ(block.InstanceDefName(one), u"svchost");
+  EXPECT_EQ(block.InstanceDefName(two), u"\u00E9t\u00E9");
   const PerfCounterDefinition id = block.CounterDefAt(block.FirstCounterDef(process));
   EXPECT_EQ(block.CounterValue(block.InstanceCounterBlock(two), id), 200u);
 }

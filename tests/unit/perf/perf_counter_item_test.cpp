@@ -64,6 +64,21 @@ TEST_F(PerfCounterItemTest, ReadsInstancesByIndex) {
       << "the size class is checked before the index";
 }
 
+TEST_F(PerfCounterItemTest, InstanceNamesAreUtf8UnlessTheContextDecodesOtherwise) {
+  block = Block({ObjectWithInstances(230, {Counter(784, perf::kPerfCounterRawcount)},
+                                     {{"\xC3\xA9t\xC3\xA9", {1}}})});
+  PerfContext& context = Context();
+  TPerfFilter filter(context);
+  TPerfCounterItem& item = Item(filter, "Process", "ID Process");
+  EXPECT_EQ(item.InstanceNameAt(0), "\xC3\xA9t\xC3\xA9");
+  context.SetInstanceNameDecoder([](std::u16string_view name) {
+    std::string latin1;
+    for (char16_t c : name) latin1 += c < 256 ? static_cast<char>(c) : '?';
+    return latin1;
+  });
+  EXPECT_EQ(item.InstanceNameAt(0), "\xE9t\xE9");
+}
+
 TEST_F(PerfCounterItemTest, AnObjectWithNoInstanceAtTheMoment) {
   TPerfFilter filter(Context());
   TPerfCounterItem& item = Item(filter, "PhysicalDisk", "Disk Bytes/sec");

@@ -1,4 +1,5 @@
 // The once-a-second check of an armed watch and the status line it keeps.
+#include <algorithm>
 #include <cmath>
 
 #include "app/frm_shutdown.h"
@@ -111,7 +112,9 @@ int TfrmShutdown::CpuUsagePercent() {
   if (count <= 0) throw Error("Unable to locate the \"Processor\" performance object");
   double sum = 0;
   for (int i = 0; i < count; ++i) sum += cpuMeter_.CpuUsage(i) * 100;
-  return static_cast<int>(std::trunc(sum / count));
+  // Counters that run backwards or a broken statistic give usages outside
+  // 0 to 100 %, which would be drawn as such or not fit an int at all.
+  return static_cast<int>(std::trunc(std::clamp(sum / count, 0.0, 100.0)));
 }
 
 // A meter that cannot tell counts as busy: acting on an unverified idle

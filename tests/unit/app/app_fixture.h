@@ -15,12 +15,12 @@
 #include "platform/fake/fake_event_source.h"
 #include "platform/fake/fake_locale_format.h"
 #include "platform/fake/fake_power.h"
+#include "platform/fake/fake_private_profile.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_security.h"
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_system_info.h"
 #include "platform/fake/fake_user_notifier.h"
-#include "platform/ini_file_profile.h"
 #include "widgets/timer_queue.h"
 
 namespace haltwise::testing {
@@ -128,7 +128,7 @@ class AppFixture : public ::testing::Test {
   fake::FakeEventSource events;
   fake::FakeShell shell;
   std::filesystem::path folder = NewFolder();
-  IniFileProfile profile;
+  fake::FakePrivateProfile profile;
   TimerQueue queue{[this](std::uint32_t ms) { clock.Advance(ms); }};
   QueueConfirmationRunner confirmation{queue};
   RecordingHost host;

@@ -1,0 +1,114 @@
+#pragma once
+// The main window on a small simulated machine, driven as its message loop
+// drives it: an error that escapes a handler is shown by the toolkit's
+// default handling (recorded here as "default: <message>") and the program
+// goes on. Each cell of a fault matrix starts the window with one call made
+// to fail, lets it sample, and runs two watches through it.
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "perf_machine.h"
+
+namespace haltwise::testing {
+
+class FaultMatrixFixture : public MachineFixture {
+ protected:
+  FaultMatrixFixture() { UseMachine(perftest::Scenario::Demo); }
+
+  void Handle(const std::function<void()>& handler) {
+    try {
+      handler();
+    } catch (const std::exception& error) {
+      notifier.shown.push_back(std::string("default: ") + error.what());
+    }
+  }
+
+  // One message at a time: each second's timer ticks are messages of their own.
+  void RunSeconds(int seconds) {
+    for (int i = 0; i < seconds; ++i) Handle([&] { AdvanceSeconds(1); });
+  }
+
+  // Forgets the faults and the records of the previous cell; every cell
+  // starts at noon on 1 June 2026.
+  void NewCell() {
+    for (fake::FakeSeam* seam : std::initializer_list<fake::FakeSeam*>{
+             &registry, &security, &power, &events, &shell, &profile, &systemInfo}) {
+      seam->ClearFaults();
+      seam->ClearCalls();
+    }
+    notifier.shown.clear();
+    events.events.clear();
+    clock.SetLocal(EncodeDate(2026, 6, 1) + EncodeTime(12, 0, 0, 0));
+  }
+
+  // Created and activated, each step handled as the message loop does.
+  void StartHandled(const std::string& arguments) {
+    Recreate(arguments);
+    Handle([&] { form->FormCreate(); });
+    Handle([&] { form->ApplicationEvents1Activate(); });
+  }
+
+  // The user arms a watch scheduled for the present moment with "Shutdown -
+  // Power off"; it falls due at the next tick.
+  void RunDueWatch() {
+    Handle([&] {
+      form->btnSched.UserClick();
+      form->DateSched.SetValue(clock.Now());
+      form->TimeSched.SetValue(clock.Now());
+      if (!form->chkShutdown.Down()) form->chkShutdown.UserClick();
+      form->btnStart.UserClick();
+    });
+    RunSeconds(2);
+  }
+
+  // The window starts without confirmation and with the test switch, samples
+  // for three seconds, carries out a watch (the fake power records it), is
+  // stopped, and with confirmation on runs a second watch that only announces
+  // itself: the last box is then "message: Test Shutdown mode 9".
+  void StartAndRunTwoWatches() {
+    StartHandled("ACTION=SHUTDOWN CONFIRMATION=NO /testonly");
+    RunSeconds(3);
+    RunDueWatch();
+    Handle([&] {
+      if (form->btnStart.Down()) form->btnStart.UserClick();  // Stop!
+    });
+    form->AskConfirmation = true;
+    RunDueWatch();
+  }
+
+  // What the user was shown in boxes (plain, error and the default
+  // handling's), without beeps and balloons.
+  std::vector<std::string> Boxes() const {
+    std::vector<std::string> boxes;
+    for (const std::string& shown : notifier.shown) {
+      if (shown.rfind("beep", 0) != 0 && shown.rfind("balloon", 0) != 0) boxes.push_back(shown);
+    }
+    return boxes;
+  }
+
+  // The texts of the event log's entries, without their leading line breaks.
+  std::vector<std::string> LogTexts() const {
+    std::vector<std::string> texts;
+    for (const std::string& text : EventTexts()) {
+      texts.push_back(text.substr(std::min<std::size_t>(4, text.size())));
+    }
+    return texts;
+  }
+
+  // Closed as the program ends.
+  void DestroyWindow() {
+    for (Timer* timer : {&form->tmrCheck, &form->tmrCpu, &form->tmrDiskRt}) queue.Remove(*timer);
+    form.reset();
+  }
+
+  // No registry key, event source or token is left open.
+  void ExpectNothingLeftOpen() const {
+    EXPECT_EQ(registry.OpenHandleCount(), 0);
+    EXPECT_EQ(events.OpenSourceCount(), 0);
+    EXPECT_EQ(security.OpenTokenCount(), 0);
+  }
+};
+
+}  // namespace haltwise::testing

@@ -17,6 +17,7 @@ ring1=0
 ctest --preset native-asan -j2 >build/native-asan/ctest.log 2>&1 || ring1=$?
 grep -E "Failed|\*\*\*" build/native-asan/ctest.log || true
 tail -n 3 build/native-asan/ctest.log
+scripts/fuzz.sh || ring1=1  # every fuzz target built with clang and run a few seconds
 
 echo "== Ring 2: Windows tests under Wine"
 cmake --preset windows >/dev/null

@@ -1,0 +1,93 @@
+#pragma once
+// The main window's logic with fakes behind every seam and a timer queue on
+// a fake clock, for fuzz targets that drive the whole window.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frm_shutdown.h"
+#include "gfx/builtin_font.h"
+#include "gfx/system_colors.h"
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_event_source.h"
+#include "platform/fake/fake_locale_format.h"
+#include "platform/fake/fake_power.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_security.h"
+#include "platform/fake/fake_shell.h"
+#include "platform/fake/fake_system_info.h"
+#include "platform/fake/fake_user_notifier.h"
+#include "platform/ini_file_profile.h"
+#include "widgets/timer_queue.h"
+
+namespace haltwise::fuzz {
+
+// The confirmation countdown, run to its end on the test clock.
+class CountdownRunner : public ConfirmationRunner {
+ public:
+  int ShowModal(TfrmConfirm& dialog) override {
+    while (dialog.ModalResult() == TfrmConfirm::kNone) dialog.Timer1Timer();
+    return dialog.ModalResult();
+  }
+};
+
+class NullHost : public MainWindowHost {
+ public:
+  void ShowMainWindow() override {}
+  void HideMainWindow() override {}
+  void CloseMainWindow() override {}
+  void ShowAboutBox(const AboutBoxModel&) override {}
+  void ProcessMessages() override {}
+  void SetHourglass(bool) override {}
+};
+
+class HeadlessWindow {
+ public:
+  // `arguments` follow the program's path, split at blanks as the shell does
+  // for unquoted words. The executable lies in a folder that does not exist,
+  // so no skin and no settings file are found.
+  explicit HeadlessWindow(const std::string& arguments) {
+    StartupInfo startup;
+    startup.exePath = "/nonexistent-haltwise/Haltwise.exe";
+    startup.commandLine = "\"" + startup.exePath + "\" " + arguments;
+    std::string word;
+    for (char c : arguments + " ") {
+      if (c == ' ' || c == '\t') {
+        if (!word.empty()) startup.arguments.push_back(word);
+        word.clear();
+      } else {
+        word += c;
+      }
+    }
+    form = std::make_unique<TfrmShutdown>(services, startup);
+    for (Timer* timer : {&form->tmrCheck, &form->tmrCpu, &form->tmrDiskRt}) queue.Add(*timer);
+  }
+  ~HeadlessWindow() {
+    for (Timer* timer : {&form->tmrCheck, &form->tmrCpu, &form->tmrDiskRt}) queue.Remove(*timer);
+  }
+
+  fake::FakeClock clock;
+  fake::FakeLocaleFormat locale;
+  fake::FakeUserNotifier notifier;
+  fake::FakeSecurity security;
+  fake::FakePower power;
+  fake::FakeSystemInfo systemInfo;
+  fake::FakeRegistry registry;
+  fake::FakeEventSource events;
+  fake::FakeShell shell;
+  IniFileProfile profile;
+  CountdownRunner confirmation;
+  NullHost host;
+  BuiltinFontRasteriser fonts;
+  ClassicSystemColors systemColors;
+  TimerQueue queue{[this](std::uint32_t ms) { clock.Advance(ms); }};
+  AppServices services{clock,      locale,   notifier, security, power,        systemInfo,
+                       registry,   events,   shell,    profile,  confirmation, host,
+                       fonts,      systemColors,
+                       [](const std::string& text, int width) {
+                         return 13 * static_cast<int>(1 + text.size() * 6 / static_cast<std::size_t>(width));
+                       }};
+  std::unique_ptr<TfrmShutdown> form;
+};
+
+}  // namespace haltwise::fuzz

@@ -11,7 +11,7 @@ cd "$work"
 timeout 900 wine haltwise_win_tests.exe --gtest_output=xml:report.xml "$@" >log.txt 2>&1
 status=$?
 tail -n 5 log.txt
-if grep -q "Unhandled exception" log.txt; then echo "Unhandled exception in the Windows tests"; exit 1; fi
+if grep -q "Unhandled" log.txt; then grep -m1 -B1 "Unhandled" log.txt; echo "The Windows tests crashed"; exit 1; fi
 if [ ! -f report.xml ]; then echo "No test report: the Windows tests did not finish (status $status)"; exit 1; fi
 failures=$(grep -o 'failures="[0-9]*"' report.xml | head -1 | grep -o '[0-9]*')
 errors=$(grep -o 'errors="[0-9]*"' report.xml | head -1 | grep -o '[0-9]*')

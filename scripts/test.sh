@@ -15,7 +15,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ring1=0
 ctest --preset native-asan -j2 >build/native-asan/ctest.log 2>&1 || ring1=$?
-grep -E "Failed|\*\*\*" build/native-asan/ctest.log || true
+grep -E "\*\*\*" build/native-asan/ctest.log || true
 tail -n 3 build/native-asan/ctest.log
 scripts/fuzz.sh || ring1=1  # every fuzz target built with clang and run a few seconds
 

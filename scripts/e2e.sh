@@ -51,7 +51,7 @@ journey() {
   (cd "$work" && timeout 240 wine "$driver" "$name" "$(winepath -w "$dir/Haltwise.exe" 2>/dev/null)" shots \
      >"$work/$name.log" 2>&1)
   local status=$?
-  if grep -q "Unhandled exception" "$work/$name.log"; then status=1; fi
+  if grep -q "Unhandled" "$work/$name.log"; then status=1; fi
   if ! grep -q "journey $name passed" "$work/$name.log"; then status=1; fi
   echo "== $name: $([ $status -eq 0 ] && echo passed || echo FAILED)"
   sed 's/^/   /' "$work/$name.log" | grep -v "^   shot"

@@ -15,7 +15,10 @@ namespace haltwise::testing {
 
 class FaultMatrixFixture : public MachineFixture {
  protected:
-  FaultMatrixFixture() { UseMachine(perftest::Scenario::Demo); }
+  FaultMatrixFixture() {
+    UseMachine(perftest::Scenario::Demo);
+    confirmation.dispatch = [this](const std::function<void()>& step) { Handle(step); };
+  }
 
   void Handle(const std::function<void()>& handler) {
     try {
@@ -50,33 +53,45 @@ class FaultMatrixFixture : public MachineFixture {
     Handle([&] { form->ApplicationEvents1Activate(); });
   }
 
-  // The user arms a watch scheduled for the present moment with "Shutdown -
-  // Power off"; it falls due at the next tick.
-  void RunDueWatch() {
+  // The user arms a watch scheduled for the present moment with `action`
+  // pressed; it falls due at the next tick.
+  void RunDueWatch(Button TfrmShutdown::*action = &TfrmShutdown::chkShutdown) {
     Handle([&] {
       form->btnSched.UserClick();
       form->DateSched.SetValue(clock.Now());
       form->TimeSched.SetValue(clock.Now());
-      if (!form->chkShutdown.Down()) form->chkShutdown.UserClick();
+      Button& toggle = (*form).*action;
+      if (!toggle.Down()) toggle.UserClick();
       form->btnStart.UserClick();
     });
     RunSeconds(2);
   }
 
-  // The window starts without confirmation and with the test switch, samples
-  // for three seconds, carries out a watch (the fake power records it), is
-  // stopped, and with confirmation on runs a second watch that only announces
-  // itself: the last box is then "message: Test Shutdown mode 9".
-  void StartAndRunTwoWatches() {
-    StartHandled("ACTION=SHUTDOWN CONFIRMATION=NO /testonly");
-    RunSeconds(3);
-    RunDueWatch();
+  // The user stops what the window holds and, with confirmation on, runs a
+  // watch that only announces itself (the test switch on the command line):
+  // the last box is then "message: Test Shutdown mode 9". It needs neither
+  // the event log nor the power calls, so it shows that the window still
+  // works whatever failed before.
+  void RunFollowUpWatch() {
     Handle([&] {
       if (form->btnStart.Down()) form->btnStart.UserClick();  // Stop!
     });
     form->AskConfirmation = true;
     RunDueWatch();
   }
+
+  // The window starts without confirmation and with the test switch, samples
+  // for three seconds and carries out a watch (the fake power records it);
+  // then the follow-up watch.
+  void StartAndRunTwoWatches() {
+    StartHandled(kArguments);
+    RunSeconds(3);
+    RunDueWatch();
+    RunFollowUpWatch();
+  }
+
+  static constexpr char kArguments[] = "ACTION=SHUTDOWN CONFIRMATION=NO /testonly";
+  static constexpr char kFollowUpMessage[] = "message: Test Shutdown mode 9";
 
   // What the user was shown in boxes (plain, error and the default
   // handling's), without beeps and balloons.

@@ -11,8 +11,6 @@ namespace {
 
 using RegistryFaults = FaultMatrixFixture;
 
-constexpr char kTestMessage[] = "message: Test Shutdown mode 9";
-
 TEST_F(RegistryFaults, EachCallFailingInTurn) {
   struct Cell {
     const char* call;
@@ -73,7 +71,7 @@ TEST_F(RegistryFaults, EachCallFailingInTurn) {
     StartAndRunTwoWatches();
 
     std::vector<std::string> boxes = cell.boxes;
-    boxes.push_back(kTestMessage);
+    boxes.push_back(kFollowUpMessage);
     EXPECT_EQ(Boxes(), boxes);
     EXPECT_EQ(LogTexts(), cell.log);
     EXPECT_EQ(power.CountCalls("ExitWindowsEx"), cell.log.empty() ? 0 : 1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 namespace haltwise {
 
@@ -111,14 +112,20 @@ void Canvas::Ellipse(const Rect& rect) {
 }
 
 void Canvas::WriteText(int x, int y, std::string_view text) {
-  const Bitmap1 glyphs = fonts_.RenderText(font, text);
+  // A platform font may put ink past the width it measures: a final "f"
+  // reaches over its advance, and over a long line the measured extent can
+  // fall a few pixels short of where the glyphs really end. Rendering a few
+  // blanks more keeps that ink; the background still covers the measured
+  // width only.
+  const int width = fonts_.MeasureText(font, text).width;
+  const Bitmap1 glyphs = fonts_.RenderText(font, std::string(text) + "   ");
   const Color ink = colors_.Resolve(font.color);
   const Color paper = colors_.Resolve(brush.color);
   for (int gy = 0; gy < glyphs.Height(); ++gy) {
     for (int gx = 0; gx < glyphs.Width(); ++gx) {
       if (glyphs.Ink(gx, gy)) {
         Plot(x + gx, y + gy, ink);
-      } else if (!brush.hollow) {
+      } else if (!brush.hollow && gx < width) {
         Plot(x + gx, y + gy, paper);
       }
     }

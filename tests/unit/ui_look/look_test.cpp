@@ -1,15 +1,9 @@
-#include <filesystem>
-#include <fstream>
-
 #include <gtest/gtest.h>
 
-#include "gfx/bmp.h"
 #include "gfx/builtin_font.h"
-#include "platform/error.h"
 #include "ui/look/layout.h"
 #include "ui/look/pictures.h"
 #include "ui/look/sentence_layout.h"
-#include "ui/look/skin_pictures.h"
 #include "ui/look/window_shape.h"
 #include "ui/look/word_wrap.h"
 
@@ -75,52 +69,6 @@ TEST_F(WordWrapTest, BreaksAtBlanksLineBreaksAndInsideLongWords) {
   }
   const int line = fonts.MeasureText(font, "W").height;
   EXPECT_EQ(WrappedTextHeight(fonts, font, "aaa bbb ccc", 42), 2 * line);
-}
-
-class SkinPicturesTest : public ::testing::Test {
- protected:
-  std::string Bmp(const char* name, const Bitmap32& image) {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / (std::string("haltwise_look_") + name)).string();
-    WriteBmpFile(image, path);
-    written.push_back(path);
-    return path;
-  }
-  void TearDown() override {
-    for (const std::string& path : written) std::filesystem::remove(path);
-  }
-
-  std::vector<std::string> written;
-  MainWindowPictures builtin = DrawPictures(DefaultPalette());
-};
-
-TEST_F(SkinPicturesTest, ReplacesOnlyTheNamedPictures) {
-  const Bitmap32 red(3, 2, clRed), black(3, 2, clBlack);
-  SkinBitmaps bitmaps;
-  bitmaps.mainForm = Bmp("form.bmp", red);
-  bitmaps.startOn = Bmp("on.bmp", black);
-  MainWindowPictures p = builtin;
-  LoadSkinPictures(bitmaps, p);
-  EXPECT_EQ(p.form, red);
-  EXPECT_EQ(p.startOn, black);
-  EXPECT_EQ(p.startOff, builtin.startOff);
-  EXPECT_EQ(p.buttonUp, builtin.buttonUp);
-  EXPECT_EQ(p.leds, builtin.leds);
-}
-
-TEST_F(SkinPicturesTest, UnreadableBitmapRaisesAfterKeepingEarlierOnes) {
-  const Bitmap32 red(3, 2, clRed);
-  SkinBitmaps bitmaps;
-  bitmaps.mainForm = Bmp("form2.bmp", red);
-  bitmaps.buttonUp = Bmp("up.bmp", red);
-  const std::string broken = (std::filesystem::temp_directory_path() / "haltwise_look_dn.bmp").string();
-  std::ofstream(broken) << "not a bitmap";
-  written.push_back(broken);
-  bitmaps.buttonDown = broken;
-  MainWindowPictures p = builtin;
-  EXPECT_THROW(LoadSkinPictures(bitmaps, p), Error);
-  EXPECT_EQ(p.form, red);
-  EXPECT_EQ(p.buttonUp, builtin.buttonUp);  // the pair is taken whole or not at all
 }
 
 }  // namespace

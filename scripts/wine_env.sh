@@ -28,6 +28,12 @@ haltwise_prepare_prefix() {
   fi
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  # Wine does not offer the raster fonts of its data folder by itself; the
+  # LCD panel's "Small Fonts" must be the real raster face, not a substitute.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f /usr/share/wine/fonts/smalle.fon ] && [ ! -f "$fonts/smalle.fon" ]; then
+    mkdir -p "$fonts" && cp /usr/share/wine/fonts/smalle.fon "$fonts/"
+  fi
   # A crash ends the process at once instead of waiting in the debugger.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d false /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 1 /f >/dev/null 2>&1

@@ -10,15 +10,15 @@ namespace {
 
 // The font's own style is dropped; each enabled effect marked on the cell adds its style.
 FontSpec CellFont(const FontSpec& font, const LcdCell& cell, TSpecialEffects effects) {
-  FontSpec spec = font;
+  FontSpec cellFont = font;
   const auto marked = [&](std::uint8_t bit, TSpecialEffect effect) {
     return (cell.attributes & bit) != 0 && effects.Contains(effect);
   };
-  spec.underline = marked(lcd_attribute::kUnderline, TSpecialEffect::spUnderline);
-  spec.strikeOut = marked(lcd_attribute::kStrike, TSpecialEffect::spStrike);
-  spec.bold = marked(lcd_attribute::kBold, TSpecialEffect::spBold);
-  spec.italic = marked(lcd_attribute::kItalic, TSpecialEffect::spItalic);
-  return spec;
+  cellFont.underline = marked(lcd_attribute::kUnderline, TSpecialEffect::spUnderline);
+  cellFont.strikeOut = marked(lcd_attribute::kStrike, TSpecialEffect::spStrike);
+  cellFont.bold = marked(lcd_attribute::kBold, TSpecialEffect::spBold);
+  cellFont.italic = marked(lcd_attribute::kItalic, TSpecialEffect::spItalic);
+  return cellFont;
 }
 
 bool DrawnInverse(const LcdCell& cell, const LcdTextStyle& style) {
@@ -38,9 +38,9 @@ Bitmap1 BuildLine(const std::vector<LcdCell>& cells, const LcdTextStyle& style,
   glyphs.reserve(cells.size());
   int width = 0, height = 0;
   for (const LcdCell& cell : cells) {
-    const FontSpec spec = CellFont(style.font, cell, style.effects);
+    const FontSpec cellFont = CellFont(style.font, cell, style.effects);
     const std::string_view character(&cell.character, 1);
-    Bitmap1 glyph = fonts.RenderText(spec, character);
+    Bitmap1 glyph = fonts.RenderText(cellFont, character);
     if (DrawnInverse(cell, style)) glyph.Invert();
     width += glyph.Width();
     height = std::max(height, glyph.Height());

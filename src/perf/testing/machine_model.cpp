@@ -154,17 +154,17 @@ void MachineModel::BuildFillerObjects() {
   std::size_t next = 0;
   while (size < options_.bigBlockBytes && next + kCounters + 1 < free.size()) {
     FillerObject filler;
-    filler.spec.nameIndex = free[next];
-    filler.spec.helpIndex = free[next] + 1;
+    filler.layout.nameIndex = free[next];
+    filler.layout.helpIndex = free[next] + 1;
     ++next;
     for (int c = 0; c < kCounters; ++c, ++next) {
-      filler.spec.counters.push_back(C(free[next], types[c % std::size(types)]));
+      filler.layout.counters.push_back(C(free[next], types[c % std::size(types)]));
     }
-    filler.spec.instances.emplace();
+    filler.layout.instances.emplace();
     for (int i = 0; i < kInstances; ++i) {
-      filler.spec.instances->push_back({"Instance " + std::to_string(i), {}, 0, 0});
+      filler.layout.instances->push_back({"Instance " + std::to_string(i), {}, 0, 0});
     }
-    size += WritePerfBlock(BlockSpec{{}, 0, 0, 0, "", {filler.spec}}).size() - 96;
+    size += WritePerfBlock(BlockSpec{{}, 0, 0, 0, "", {filler.layout}}).size() - 96;
     fillers_.push_back(std::move(filler));
   }
 }
@@ -497,10 +497,10 @@ ObjectSpec MachineModel::SamplesObject() const {
 
 void MachineModel::UpdateFillerObjects() {
   for (std::size_t f = 0; f < fillers_.size(); ++f) {
-    ObjectSpec& spec = fillers_[f].spec;
-    for (std::size_t i = 0; i < spec.instances->size(); ++i) {
-      std::vector<std::uint64_t>& values = (*spec.instances)[i].values;
-      values.resize(spec.counters.size());
+    ObjectSpec& layout = fillers_[f].layout;
+    for (std::size_t i = 0; i < layout.instances->size(); ++i) {
+      std::vector<std::uint64_t>& values = (*layout.instances)[i].values;
+      values.resize(layout.counters.size());
       for (std::size_t c = 0; c < values.size(); ++c) {
         values[c] = (f + 1) * (i + 1) * (c + 1) * static_cast<std::uint64_t>(tick_ + 1);
       }
@@ -518,7 +518,7 @@ BlockSpec MachineModel::Assemble() const {
   block.objects = {SystemObject(), MemoryObject(), ProcessorObject(), DiskObject(),
                    NetworkObject(), ProcessObject(), ThreadObject()};
   if (!Compact()) block.objects.push_back(SamplesObject());
-  for (const FillerObject& filler : fillers_) block.objects.push_back(filler.spec);
+  for (const FillerObject& filler : fillers_) block.objects.push_back(filler.layout);
   return block;
 }
 

@@ -65,7 +65,7 @@ class MachineModel {
     std::uint64_t idle = 0, user = 0, privileged = 0, interrupts = 0;
   };
   struct FillerObject {
-    ObjectSpec spec;  // counters and instance names; values set per snapshot
+    ObjectSpec layout;  // counters and instance names; values set per snapshot
   };
 
   bool Compact() const { return options_.scenario == Scenario::Demo; }

@@ -150,7 +150,7 @@ std::uint32_t DefaultCounterSize(std::uint32_t type) {
   }
 }
 
-std::vector<std::uint8_t> WritePerfBlock(const BlockSpec& spec) {
+std::vector<std::uint8_t> WritePerfBlock(const BlockSpec& blockSpec) {
   ByteWriter out;
   for (char c : std::string("PERF")) out.U16(static_cast<std::uint16_t>(c));
   out.U32(1);  // LittleEndian
@@ -158,25 +158,25 @@ std::vector<std::uint8_t> WritePerfBlock(const BlockSpec& spec) {
   out.U32(1);  // Revision
   out.U32(0);  // TotalByteLength, set below
   out.U32(0);  // HeaderLength, set below
-  out.U32(static_cast<std::uint32_t>(spec.objects.size()));
+  out.U32(static_cast<std::uint32_t>(blockSpec.objects.size()));
   out.I32(238);  // DefaultObject: Processor
-  const SystemTime& t = spec.systemTime;
+  const SystemTime& t = blockSpec.systemTime;
   for (std::uint16_t field : {t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second,
                               t.milliseconds}) {
     out.U16(field);
   }
   out.Zeros(4);
-  out.I64(spec.perfTime);
-  out.I64(spec.perfFreq);
-  out.I64(spec.perfTime100nSec);
+  out.I64(blockSpec.perfTime);
+  out.I64(blockSpec.perfFreq);
+  out.I64(blockSpec.perfTime100nSec);
   out.U32(0);  // SystemNameLength, set below
   out.U32(static_cast<std::uint32_t>(kDataBlockSize));
   if (out.Size() != kDataBlockSize) throw std::logic_error("PERF_DATA_BLOCK layout");
-  const std::uint32_t nameLength = out.Utf16(spec.systemName);
+  const std::uint32_t nameLength = out.Utf16(blockSpec.systemName);
   out.AlignTo8();
   out.SetU32(kDataBlockHeaderLength, static_cast<std::uint32_t>(out.Size()));
   out.SetU32(80, nameLength);
-  for (const ObjectSpec& object : spec.objects) WriteObject(out, object);
+  for (const ObjectSpec& object : blockSpec.objects) WriteObject(out, object);
   out.SetU32(kDataBlockTotalByteLength, static_cast<std::uint32_t>(out.Size()));
   return out.Take();
 }

@@ -47,7 +47,7 @@ struct BlockSpec {
 };
 
 std::uint32_t DefaultCounterSize(std::uint32_t type);
-std::vector<std::uint8_t> WritePerfBlock(const BlockSpec& spec);
+std::vector<std::uint8_t> WritePerfBlock(const BlockSpec& blockSpec);
 
 // Little-endian patching of a written block, for fixtures that lie.
 void PutU32(std::vector<std::uint8_t>& block, std::size_t offset, std::uint32_t value);

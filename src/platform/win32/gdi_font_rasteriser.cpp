@@ -34,15 +34,15 @@ struct GdiFontRasteriser::Gdi {
   ScopedMemoryDc dc;
   std::map<FontKey, ScopedGdiObject> fonts;
 
-  HFONT FontFor(const FontSpec& spec) {
-    auto found = fonts.find(KeyOf(spec));
+  HFONT FontFor(const FontSpec& fontSpec) {
+    auto found = fonts.find(KeyOf(fontSpec));
     if (found != fonts.end()) return static_cast<HFONT>(found->second.Get());
-    HFONT font = CreateFontA(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic,
-                             spec.underline, spec.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    HFONT font = CreateFontA(fontSpec.height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, fontSpec.italic,
+                             fontSpec.underline, fontSpec.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             spec.name.c_str());
-    if (!font) FailGdi("CreateFontA(\"" + spec.name + "\")");
-    fonts.emplace(KeyOf(spec), ScopedGdiObject(font));
+                             fontSpec.name.c_str());
+    if (!font) FailGdi("CreateFontA(\"" + fontSpec.name + "\")");
+    fonts.emplace(KeyOf(fontSpec), ScopedGdiObject(font));
     return font;
   }
 };

@@ -5,31 +5,31 @@
 namespace haltwise {
 
 FontSpec UiFontSpec(bool bold) {
-  FontSpec spec;
+  FontSpec fontSpec;
   // A raster-style face: its glyphs stay inside their advance, so captions
   // drawn in software are never clipped at the right.
-  spec.name = "MS Sans Serif";
-  spec.height = -11;
-  spec.bold = bold;
-  return spec;
+  fontSpec.name = "MS Sans Serif";
+  fontSpec.height = -11;
+  fontSpec.bold = bold;
+  return fontSpec;
 }
 
 FontSpec SplashTitleFontSpec() {
-  FontSpec spec = UiFontSpec(true);
-  spec.height = -26;
-  return spec;
+  FontSpec fontSpec = UiFontSpec(true);
+  fontSpec.height = -26;
+  return fontSpec;
 }
 
-UniqueFont CreateUiFont(const FontSpec& spec) {
+UniqueFont CreateUiFont(const FontSpec& fontSpec) {
   LOGFONTA lf{};
-  lf.lfHeight = spec.height;
-  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = spec.italic;
-  lf.lfUnderline = spec.underline;
-  lf.lfStrikeOut = spec.strikeOut;
+  lf.lfHeight = fontSpec.height;
+  lf.lfWeight = fontSpec.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = fontSpec.italic;
+  lf.lfUnderline = fontSpec.underline;
+  lf.lfStrikeOut = fontSpec.strikeOut;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfQuality = DEFAULT_QUALITY;
-  std::strncpy(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE - 1);
+  std::strncpy(lf.lfFaceName, fontSpec.name.c_str(), LF_FACESIZE - 1);
   return UniqueFont(CreateFontIndirectA(&lf));
 }
 

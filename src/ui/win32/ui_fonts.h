@@ -9,7 +9,7 @@ namespace haltwise {
 // controls, so both look alike.
 FontSpec UiFontSpec(bool bold = false);
 FontSpec SplashTitleFontSpec();
-UniqueFont CreateUiFont(const FontSpec& spec);
+UniqueFont CreateUiFont(const FontSpec& fontSpec);
 // Width of a text in a font, as GDI measures it.
 int MeasureTextWidth(HFONT font, const char* text);
 

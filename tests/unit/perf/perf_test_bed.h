@@ -78,11 +78,11 @@ inline ObjectSpec ObjectWithoutInstances(std::uint32_t index, std::vector<Counte
 
 // A block whose header says `second` seconds past noon, 1 June 2026.
 inline std::vector<std::uint8_t> Block(std::vector<ObjectSpec> objects, int second = 0) {
-  BlockSpec spec;
-  spec.systemTime = {2026, 6, 1, 1, 12, static_cast<std::uint16_t>(second / 60),
+  BlockSpec blockSpec;
+  blockSpec.systemTime = {2026, 6, 1, 1, 12, static_cast<std::uint16_t>(second / 60),
                      static_cast<std::uint16_t>(second % 60), 0};
-  spec.objects = std::move(objects);
-  return WritePerfBlock(spec);
+  blockSpec.objects = std::move(objects);
+  return WritePerfBlock(blockSpec);
 }
 
 // A temporary replay file, removed when the test ends.

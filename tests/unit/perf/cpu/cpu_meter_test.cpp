@@ -26,10 +26,10 @@ struct ProcessorBlock {
   std::uint32_t counterTitle = 6;
 };
 
-std::vector<std::uint8_t> Build(const ProcessorBlock& spec) {
+std::vector<std::uint8_t> Build(const ProcessorBlock& layout) {
   perftest::BlockSpec block;
-  block.systemTime = spec.time;
-  if (spec.objectBefore) {
+  block.systemTime = layout.time;
+  if (layout.objectBefore) {
     perftest::ObjectSpec system;
     system.nameIndex = 2;
     system.counters = {{10, 11, perf::kPerfCounterRawcount, {}}};
@@ -37,14 +37,14 @@ std::vector<std::uint8_t> Build(const ProcessorBlock& spec) {
     block.objects.push_back(system);
   }
   perftest::ObjectSpec processor;
-  processor.nameIndex = spec.objectTitle;
+  processor.nameIndex = layout.objectTitle;
   processor.counters = {{142, 143, perf::kPerf100nsecTimer, {}},
-                        {spec.counterTitle, 7, perf::kPerf100nsecTimerInv, {}}};
+                        {layout.counterTitle, 7, perf::kPerf100nsecTimerInv, {}}};
   processor.instances.emplace();
-  for (std::size_t i = 0; i < spec.idle.size(); ++i) {
+  for (std::size_t i = 0; i < layout.idle.size(); ++i) {
     perftest::InstanceSpec instance;
     instance.name = std::to_string(i);
-    instance.values = {0, static_cast<std::uint64_t>(spec.idle[i])};
+    instance.values = {0, static_cast<std::uint64_t>(layout.idle[i])};
     processor.instances->push_back(instance);
   }
   block.objects.push_back(processor);
@@ -77,7 +77,7 @@ class NtCpuMeterTest : public ::testing::Test {
       return value == "238" ? block : std::vector<std::uint8_t>();
     });
   }
-  void Serve(const ProcessorBlock& spec) { block = Build(spec); }
+  void Serve(const ProcessorBlock& layout) { block = Build(layout); }
 
   fake::FakeRegistry registry;
   fake::FakeSystemInfo system;
@@ -85,16 +85,16 @@ class NtCpuMeterTest : public ::testing::Test {
 };
 
 TEST_F(NtCpuMeterTest, UsageOfEachInstanceIsOneMinusItsIdleShareOfTheElapsedTime) {
-  ProcessorBlock spec;
-  spec.idle = {1000, 2000, 3000};  // two processors and the total
-  Serve(spec);
+  ProcessorBlock layout;
+  layout.idle = {1000, 2000, 3000};  // two processors and the total
+  Serve(layout);
   CpuMeter meter(registry, system);
   EXPECT_TRUE(meter.IsNT());
   EXPECT_EQ(meter.CpuCount(), 3);
 
-  spec.time.second = 1;
-  spec.idle = {1000 + kOneSecond / 4, 2000 + kOneSecond, 3000};
-  Serve(spec);
+  layout.time.second = 1;
+  layout.idle = {1000 + kOneSecond / 4, 2000 + kOneSecond, 3000};
+  Serve(layout);
   meter.RefreshCpuSample();
   EXPECT_DOUBLE_EQ(meter.CpuUsage(0), 0.75);
   EXPECT_DOUBLE_EQ(meter.CpuUsage(1), 0.0);
@@ -102,22 +102,22 @@ TEST_F(NtCpuMeterTest, UsageOfEachInstanceIsOneMinusItsIdleShareOfTheElapsedTime
 }
 
 TEST_F(NtCpuMeterTest, TwoSamplesWithTheSameSystemTimeGiveZero) {
-  ProcessorBlock spec;
-  spec.idle = {5, 6};
-  Serve(spec);
+  ProcessorBlock layout;
+  layout.idle = {5, 6};
+  Serve(layout);
   CpuMeter meter(registry, system);
   meter.RefreshCpuSample();
-  spec.idle = {5 + kOneSecond, 6};
-  Serve(spec);
+  layout.idle = {5 + kOneSecond, 6};
+  Serve(layout);
   meter.RefreshCpuSample();
   EXPECT_EQ(meter.CpuUsage(0), 0.0);
   EXPECT_EQ(meter.CpuUsage(1), 0.0);
 }
 
 TEST_F(NtCpuMeterTest, FirstSampleIsTakenOnDemandOnlyOnce) {
-  ProcessorBlock spec;
-  spec.idle = {1};
-  Serve(spec);
+  ProcessorBlock layout;
+  layout.idle = {1};
+  Serve(layout);
   CpuMeter meter(registry, system);
   meter.CpuUsage(0);
   meter.CpuUsage(0);
@@ -127,18 +127,18 @@ TEST_F(NtCpuMeterTest, FirstSampleIsTakenOnDemandOnlyOnce) {
 }
 
 TEST_F(NtCpuMeterTest, ProcessorObjectIsFoundBehindOtherObjects) {
-  ProcessorBlock spec;
-  spec.objectBefore = true;
-  spec.idle = {0, 0};
-  Serve(spec);
+  ProcessorBlock layout;
+  layout.objectBefore = true;
+  layout.idle = {0, 0};
+  Serve(layout);
   CpuMeter meter(registry, system);
   EXPECT_EQ(meter.CpuCount(), 2);
 }
 
 TEST_F(NtCpuMeterTest, IndexOutsideTheInstancesIsRefused) {
-  ProcessorBlock spec;
-  spec.idle = {0, 0};
-  Serve(spec);
+  ProcessorBlock layout;
+  layout.idle = {0, 0};
+  Serve(layout);
   CpuMeter meter(registry, system);
   for (int index : {-1, 2}) {
     EXPECT_EQ(ErrorMessageOf([&] { meter.CpuUsage(index); }), "CPU index out of bounds");
@@ -146,9 +146,9 @@ TEST_F(NtCpuMeterTest, IndexOutsideTheInstancesIsRefused) {
 }
 
 TEST_F(NtCpuMeterTest, BufferDoublesUntilTheBlockFits) {
-  ProcessorBlock spec;
-  spec.idle.assign(600, 0);
-  Serve(spec);
+  ProcessorBlock layout;
+  layout.idle.assign(600, 0);
+  Serve(layout);
   ASSERT_GT(block.size(), 32768u);
   ASSERT_LE(block.size(), 65536u);
   CpuMeter meter(registry, system);
@@ -157,10 +157,10 @@ TEST_F(NtCpuMeterTest, BufferDoublesUntilTheBlockFits) {
 }
 
 TEST_F(NtCpuMeterTest, ProcessorObjectWithoutTheProcessorTimeCounterIsAnError) {
-  ProcessorBlock spec;
-  spec.idle = {0};
-  spec.counterTitle = 7;
-  Serve(spec);
+  ProcessorBlock layout;
+  layout.idle = {0};
+  layout.counterTitle = 7;
+  Serve(layout);
   CpuMeter meter(registry, system);
   EXPECT_EQ(ErrorMessageOf([&] { meter.RefreshCpuSample(); }),
             "Unable to locate the \"% of CPU usage\" performance counter");
@@ -170,10 +170,10 @@ TEST_F(NtCpuMeterTest, ProcessorObjectWithoutTheProcessorTimeCounterIsAnError) {
 // stand in as a single processor.
 TEST_F(NtCpuMeterTest, SystemTimesStandInWhenThereIsNoProcessorObject) {
   const std::vector<std::uint8_t> noProcessor = [] {
-    ProcessorBlock spec;
-    spec.idle = {0};
-    spec.objectTitle = 230;
-    return Build(spec);
+    ProcessorBlock layout;
+    layout.idle = {0};
+    layout.objectTitle = 230;
+    return Build(layout);
   }();
   const std::vector<std::vector<std::uint8_t>> blocks = {{}, noProcessor};
   for (const auto& served : blocks) {
@@ -207,12 +207,12 @@ TEST_F(NtCpuMeterTest, FailedQueryAlsoFallsBackButBothSourcesFailingIsAnError) {
 
 // Counters of two sources cannot be compared: the one found first is kept.
 TEST_F(NtCpuMeterTest, SourceFoundAtTheFirstSampleIsKept) {
-  ProcessorBlock spec;
-  spec.idle = {0, 0, 0};
+  ProcessorBlock layout;
+  layout.idle = {0, 0, 0};
   {
     CpuMeter meter(registry, system);  // nothing served yet: system times
     EXPECT_EQ(meter.CpuCount(), 1);
-    Serve(spec);
+    Serve(layout);
     registry.ClearCalls();
     meter.RefreshCpuSample();
     EXPECT_EQ(meter.CpuCount(), 1);
@@ -226,9 +226,9 @@ TEST_F(NtCpuMeterTest, SourceFoundAtTheFirstSampleIsKept) {
 }
 
 TEST_F(NtCpuMeterTest, LyingBlocksRaiseErrorsInsteadOfReadingOutside) {
-  ProcessorBlock spec;
-  spec.idle = {1, 2};
-  const std::vector<std::uint8_t> good = Build(spec);
+  ProcessorBlock layout;
+  layout.idle = {1, 2};
+  const std::vector<std::uint8_t> good = Build(layout);
   const std::size_t object = U32At(good, 24);
   const std::size_t firstCounter = object + U32At(good, object + 8);
   const std::size_t firstInstance = object + U32At(good, object + 4);

@@ -1,8 +1,9 @@
-// libFuzzer target: ini files read and written through IniFileProfile, as
-// the settings file and the skin's colour file are. Any file reads without
-// failing. Writing a key that the file holds, a new key in one of its
-// sections and a key in a new section: each reads back as written, and every
-// other key of the file reads as it did before.
+// libFuzzer target: ini files read and written as the settings file and the
+// skin's colour file are, in memory: every read of the program parses the
+// file's text afresh, so each check reads the text written before it. Any
+// file reads without failing. Writing a key that the file holds, a new key in
+// one of its sections and a key in a new section: each reads back as written,
+// and every other key of the file reads as it did before.
 //
 // Input: the file's bytes.
 #include <cstddef>
@@ -12,7 +13,7 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "platform/ini_file_profile.h"
+#include "platform/ini_document.h"
 #include "platform/text.h"
 
 namespace {
@@ -56,24 +57,26 @@ bool Plain(const std::string& name) {
   return true;
 }
 
-std::vector<std::string> ReadAll(IniFileProfile& profile, const std::vector<Entry>& entries,
-                                 const std::string& file) {
+std::vector<std::string> ReadAll(const IniDocument& file, const std::vector<Entry>& entries) {
   std::vector<std::string> values;
   for (const Entry& e : entries) {
-    profile.GetInt(e.section, e.key, -7, file);
-    values.push_back(profile.GetString(e.section, e.key, "<none>", file));
+    file.GetInt(e.section, e.key, -7);
+    values.push_back(file.GetString(e.section, e.key, "<none>"));
   }
   return values;
 }
 
-void WriteAndCheck(IniFileProfile& profile, const std::vector<Entry>& entries, const Entry& written,
-                   const std::string& value, const std::string& file) {
-  const std::vector<std::string> before = ReadAll(profile, entries, file);
-  fuzz::Check(profile.WriteString(written.section, written.key, value, file),
-              "a readable file can be written");
-  fuzz::Check(profile.GetString(written.section, written.key, "<none>", file) == value,
+// Writes one key into `text` and reads the result as the next read would.
+void WriteAndCheck(std::string& text, const std::vector<Entry>& entries, const Entry& written,
+                   const std::string& value) {
+  IniDocument file = IniDocument::Parse(text);
+  const std::vector<std::string> before = ReadAll(file, entries);
+  file.WriteString(written.section, written.key, value);
+  text = file.Text();
+  const IniDocument again = IniDocument::Parse(text);
+  fuzz::Check(again.GetString(written.section, written.key, "<none>") == value,
               "a written key reads back", written.section + "/" + written.key);
-  const std::vector<std::string> after = ReadAll(profile, entries, file);
+  const std::vector<std::string> after = ReadAll(again, entries);
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (SameTextAscii(entries[i].section, written.section) &&
         SameTextAscii(entries[i].key, written.key)) {
@@ -87,19 +90,16 @@ void WriteAndCheck(IniFileProfile& profile, const std::vector<Entry>& entries, c
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const fuzz::ScratchFile file("haltwise_ini_fuzz");
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
-  file.Write(text);
-  IniFileProfile profile;
+  std::string text(reinterpret_cast<const char*>(data), size);
   const std::vector<Entry> entries = EntriesOf(text);
 
   for (const Entry& e : entries) {
     if (Plain(e.key) && (e.section.empty() || Plain(e.section))) {
-      WriteAndCheck(profile, entries, e, "written 1", file.Name());
-      WriteAndCheck(profile, entries, {e.section, "NewKey"}, "-12", file.Name());
+      WriteAndCheck(text, entries, e, "written 1");
+      WriteAndCheck(text, entries, {e.section, "NewKey"}, "-12");
       break;
     }
   }
-  WriteAndCheck(profile, entries, {"New Section", "Minutes"}, "0x10", file.Name());
+  WriteAndCheck(text, entries, {"New Section", "Minutes"}, "0x10");
   return 0;
 }

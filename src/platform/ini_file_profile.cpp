@@ -1,220 +1,77 @@
 #include "platform/ini_file_profile.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <string_view>
-#include <vector>
 
-#include "platform/text.h"
+#include "platform/ini_document.h"
 
 namespace haltwise {
 namespace {
 
-// GetPrivateProfileInt reads the value into a buffer of 30 characters.
-constexpr std::size_t kIntTextLimit = 29;
-
-struct Line {
-  std::string text;           // as in the file, without the line break
-  bool isSection = false;
-  std::string name;           // section name, or key
-  std::optional<std::string> value;  // entries with "=" only
-};
-
-Line ParseLine(std::string text) {
-  Line line;
-  const std::string trimmed = Trim(text);
-  const std::size_t close = trimmed.rfind(']');
-  if (!trimmed.empty() && trimmed[0] == '[' && close != std::string::npos) {
-    line.isSection = true;
-    line.name = Trim(std::string_view(trimmed).substr(1, close - 1));
-  } else if (const std::size_t equals = trimmed.find('='); equals != std::string::npos) {
-    line.name = Trim(std::string_view(trimmed).substr(0, equals));
-    line.value = Trim(std::string_view(trimmed).substr(equals + 1));
-  } else {
-    line.name = trimmed;
-  }
-  line.text = std::move(text);
-  return line;
-}
-
-bool IsBlank(const Line& line) { return !line.isSection && line.name.empty() && !line.value; }
-
-class IniDocument {
- public:
-  // None when the file exists but cannot be read; a missing file is empty.
-  static std::optional<IniDocument> Load(const std::string& fileName) {
-    IniDocument document;
-    std::error_code status;
-    // A folder or device of that name is no ini file; reading it would throw.
-    if (std::filesystem::exists(fileName, status) &&
-        !std::filesystem::is_regular_file(fileName, status)) {
-      return std::nullopt;
-    }
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) {
-      std::error_code error;
-      if (std::filesystem::exists(fileName, error) || error) return std::nullopt;
-      return document;
-    }
-    const std::string content((std::istreambuf_iterator<char>(file)), {});
-    if (file.bad()) return std::nullopt;
-    std::size_t start = 0;
-    while (start < content.size()) {
-      std::size_t end = content.find('\n', start);
-      if (end == std::string::npos) end = content.size();
-      std::string text = content.substr(start, end - start);
-      if (!text.empty() && text.back() == '\r') text.pop_back();
-      document.lines_.push_back(ParseLine(std::move(text)));
-      start = end + 1;
-    }
-    return document;
-  }
-
-  // The entry's line, or null when the section or key is missing.
-  const Line* Find(const std::string& section, const std::string& key) const {
-    const auto range = SectionRange(section);
-    if (!range) return nullptr;
-    for (std::size_t i = range->first; i < range->second; ++i) {
-      if (!IsBlank(lines_[i]) && SameTextAscii(lines_[i].name, key)) return &lines_[i];
-    }
-    return nullptr;
-  }
-
-  void Set(const std::string& section, const std::string& key, const std::string& value) {
-    const auto range = SectionRange(section);
-    if (!range) {
-      if (!section.empty()) lines_.push_back(ParseLine("[" + section + "]"));
-      lines_.push_back(ParseLine(key + "=" + value));
-      return;
-    }
-    std::size_t insertAt = range->first;
-    for (std::size_t i = range->first; i < range->second; ++i) {
-      if (IsBlank(lines_[i])) continue;
-      if (SameTextAscii(lines_[i].name, key)) {
-        lines_[i] = ParseLine(lines_[i].name + "=" + value);
-        return;
-      }
-      insertAt = i + 1;
-    }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                  ParseLine(key + "=" + value));
-  }
-
-  // Written beside the file and moved over it, so that a failure half-way
-  // never leaves a shortened file behind.
-  bool Save(const std::string& fileName) const {
-    const std::string temporary = fileName + ".tmp";
-    {
-      std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-      if (!file) return false;
-      for (const Line& line : lines_) file << line.text << "\r\n";
-      file.flush();
-      if (!file) {
-        file.close();
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-      }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, fileName, error);
-    if (error) std::filesystem::remove(temporary, error);
-    return !error;
-  }
-
- private:
-  // Lines after the first header of `section` up to the next header; the
-  // lines before any header form the section with the empty name.
-  std::optional<std::pair<std::size_t, std::size_t>> SectionRange(const std::string& section) const {
-    std::optional<std::size_t> begin;
-    if (section.empty()) begin = 0;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-      if (!lines_[i].isSection) continue;
-      if (begin) return std::make_pair(*begin, i);
-      if (SameTextAscii(lines_[i].name, section)) begin = i + 1;
-    }
-    if (begin) return std::make_pair(*begin, lines_.size());
+// None when the file exists but cannot be read; a missing file is empty.
+std::optional<IniDocument> Load(const std::string& fileName) {
+  std::error_code status;
+  // A folder or device of that name is no ini file; reading it would throw.
+  if (std::filesystem::exists(fileName, status) &&
+      !std::filesystem::is_regular_file(fileName, status)) {
     return std::nullopt;
   }
-
-  std::vector<Line> lines_;
-};
-
-std::string WithoutQuotes(const std::string& value) {
-  if (value.size() > 1 && (value[0] == '\'' || value[0] == '"') && value.back() == value[0]) {
-    return value.substr(1, value.size() - 2);
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file) {
+    std::error_code error;
+    if (std::filesystem::exists(fileName, error) || error) return std::nullopt;
+    return IniDocument();
   }
-  return value;
+  const std::string content((std::istreambuf_iterator<char>(file)), {});
+  if (file.bad()) return std::nullopt;
+  return IniDocument::Parse(content);
 }
 
-// Windows drops trailing blanks from the default, but never its first character.
-std::string TrimDefault(const std::string& value) {
-  std::size_t end = value.size();
-  while (end > 1 && value[end - 1] == ' ') --end;
-  return value.substr(0, end);
-}
-
-int DigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'z') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-  return 99;
-}
-
-// The integer conversion of GetPrivateProfileInt (RtlUnicodeStringToInteger
-// with base 0).
-std::int32_t ParseProfileInt(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  unsigned base = 10;
-  if (i + 1 < text.size() && text[i] == '0') {
-    switch (text[i + 1]) {
-      case 'b': base = 2; break;
-      case 'o': base = 8; break;
-      case 'x': base = 16; break;
-      default: break;
+// Written beside the file and moved over it, so that a failure half-way
+// never leaves a shortened file behind.
+bool Save(const IniDocument& document, const std::string& fileName) {
+  const std::string temporary = fileName + ".tmp";
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file) return false;
+    file << document.Text();
+    file.flush();
+    if (!file) {
+      file.close();
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return false;
     }
-    if (base != 10) i += 2;
   }
-  std::uint32_t total = 0;
-  for (; i < text.size(); ++i) {
-    const int digit = DigitValue(text[i]);
-    if (static_cast<unsigned>(digit) >= base) break;
-    total = total * base + static_cast<std::uint32_t>(digit);
-  }
-  return static_cast<std::int32_t>(negative ? 0u - total : total);
+  std::error_code error;
+  std::filesystem::rename(temporary, fileName, error);
+  if (error) std::filesystem::remove(temporary, error);
+  return !error;
 }
 
 }  // namespace
 
+// A file that cannot be read reads as all defaults, as Windows reads it.
 std::string IniFileProfile::GetString(const std::string& section, const std::string& key,
                                       const std::string& defaultValue,
                                       const std::string& fileName) {
-  const std::optional<IniDocument> document = IniDocument::Load(fileName);
-  const Line* line = document ? document->Find(section, key) : nullptr;
-  if (line == nullptr || !line->value) return TrimDefault(defaultValue);
-  return WithoutQuotes(*line->value);
+  return Load(fileName).value_or(IniDocument()).GetString(section, key, defaultValue);
 }
 
 int IniFileProfile::GetInt(const std::string& section, const std::string& key, int defaultValue,
                            const std::string& fileName) {
-  const std::string text = GetString(section, key, "", fileName);
-  if (text.empty()) return defaultValue;
-  return ParseProfileInt(std::string_view(text).substr(0, kIntTextLimit));
+  return Load(fileName).value_or(IniDocument()).GetInt(section, key, defaultValue);
 }
 
 bool IniFileProfile::WriteString(const std::string& section, const std::string& key,
                                  const std::string& value, const std::string& fileName) {
   // A file that exists but cannot be read must not be overwritten.
-  std::optional<IniDocument> document = IniDocument::Load(fileName);
+  std::optional<IniDocument> document = Load(fileName);
   if (!document) return false;
-  document->Set(section, key, Trim(value));
-  return document->Save(fileName);
+  document->WriteString(section, key, value);
+  return Save(*document, fileName);
 }
 
 }  // namespace haltwise

@@ -1,14 +1,17 @@
 #pragma once
-// What the fuzz targets share: a scratch file of their own, and a check that
-// stops the run with a message when a property of the code under test fails.
+// What the fuzz targets share: a file in memory, a check that stops the run
+// with a message when a property of the code under test fails, and ways to
+// cut an input into parts.
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
+#include <sys/mman.h>
 #include <unistd.h>
 #include <vector>
 
@@ -64,29 +67,27 @@ class SettingBytes {
   std::size_t next_ = 0;
 };
 
-// A file in the temporary folder, named after the process so that parallel
-// fuzzing jobs do not share it, removed when the target ends.
-class ScratchFile {
+// A file that lives in memory only (memfd), for readers that take a path:
+// rewriting it per input costs no disk and leaves nothing behind.
+class MemoryFile {
  public:
-  explicit ScratchFile(const std::string& stem)
-      : path_(std::filesystem::temp_directory_path() /
-              (stem + "_" + std::to_string(::getpid()) + ".tmp")) {}
-  ScratchFile(const ScratchFile&) = delete;
-  ScratchFile& operator=(const ScratchFile&) = delete;
-  ~ScratchFile() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
+  explicit MemoryFile(const char* name) : fd_(::memfd_create(name, 0)) {
+    if (fd_ < 0) Fail("memfd_create", std::strerror(errno));
   }
+  MemoryFile(const MemoryFile&) = delete;
+  MemoryFile& operator=(const MemoryFile&) = delete;
+  ~MemoryFile() { ::close(fd_); }
 
-  const std::filesystem::path& Path() const { return path_; }
-  std::string Name() const { return path_.string(); }
+  std::filesystem::path Path() const { return "/proc/self/fd/" + std::to_string(fd_); }
   void Write(std::string_view bytes) const {
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const bool written = ::ftruncate(fd_, 0) == 0 &&
+                         ::pwrite(fd_, bytes.data(), bytes.size(), 0) ==
+                             static_cast<ssize_t>(bytes.size());
+    if (!written) Fail("writing the memory file", std::strerror(errno));
   }
 
  private:
-  std::filesystem::path path_;
+  int fd_;
 };
 
 }  // namespace haltwise::fuzz

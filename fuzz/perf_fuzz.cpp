@@ -2,14 +2,14 @@
 // block the registry returns and once as a replay file, and walked the way
 // the program's components walk them. The only failure allowed is the
 // program's own error; anything else (a crash, a read outside the input, a
-// foreign exception) is a finding. Build with fuzz/build_perf_fuzz.sh.
+// foreign exception) is a finding, and so is a component that keeps its
+// hold on the shared snapshot after it is gone.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "fuzz_support.h"
 #include "perf/perf_context.h"
 #include "perf/perf_counters.h"
 #include "perf/perf_monitor.h"
@@ -86,35 +86,60 @@ void Monitor(PerfContext& context, fake::FakeClock& clock) {
   }
 }
 
-void SetEnglishTitles(fake::FakeRegistry& registry) {
-  static const perftest::TitleTables tables = perftest::MakeTitleTables(0);
+fake::FakeRegistry WithEnglishTitles() {
+  fake::FakeRegistry registry;
+  const perftest::TitleTables tables = perftest::MakeTitleTables(0);
   const std::string key = "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib\\009";
   registry.SetMultiStringValue(key, "Counter", perftest::ToMultiStrings(tables.counter));
   registry.SetMultiStringValue(key, "Help", perftest::ToMultiStrings(tables.help));
+  return registry;
 }
 
-void AsRegistryBlock(const std::vector<std::uint8_t>& input) {
-  fake::FakeRegistry registry;
-  fake::FakeClock clock;
-  SetEnglishTitles(registry);
-  registry.SetPerformanceProvider([&](const std::string&) { return input; });
-  PerfContext context(registry, clock);
-  ListObjectsAndCounters(context);
-  Monitor(context, clock);
-}
-
-void AsReplayFile(const std::vector<std::uint8_t>& input) {
-  static const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "haltwise_perf_fuzz.dat";
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(input.data()), static_cast<std::streamsize>(input.size()));
+// A machine with English titles whose performance data is the input. Its
+// context keeps the title tables loaded for every input (a table stays while
+// somebody holds it); what a context keeps of one input, the time of its
+// latest read, is set back before the next.
+class RegistryMachine {
+ public:
+  RegistryMachine() {
+    registry_.SetPerformanceProvider([this](const std::string&) { return *input_; });
+    titlesHeld_.NameByIndex("238");
+    helpsHeld_.NameByIndex("238");
   }
+
+  void Run(const std::vector<std::uint8_t>& input) {
+    input_ = &input;
+    clock_.SetTick(start_.TickCount());
+    clock_.SetLocal(start_.Now());
+    context_.SetLastReadTime(0);
+    try {
+      ListObjectsAndCounters(context_);
+      Monitor(context_, clock_);
+    } catch (const Error&) {
+    }
+    fuzz::Check(context_.HolderCount() == 0 && context_.SharedPerfData() == nullptr,
+                "components that are gone hold no snapshot");
+  }
+
+ private:
+  const fake::FakeClock start_;
+  fake::FakeClock clock_;
+  fake::FakeRegistry registry_ = WithEnglishTitles();
+  PerfContext context_{registry_, clock_};
+  TPerfTitles titlesHeld_{context_};
+  TPerfHelps helpsHeld_{context_};
+  const std::vector<std::uint8_t>* input_ = nullptr;
+};
+
+// A replay file brings its own title tables.
+void AsReplayFile(const std::vector<std::uint8_t>& input) {
+  static const fuzz::MemoryFile file("haltwise_perf_fuzz");
+  file.Write({reinterpret_cast<const char*>(input.data()), input.size()});
   fake::FakeRegistry registry;
+  registry.CreateKey("HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib\\009");
   fake::FakeClock clock;
-  SetEnglishTitles(registry);
   try {
-    PerfContext context(registry, clock, path);
+    PerfContext context(registry, clock, file.Path());
     ListObjectsAndCounters(context);
     Monitor(context, clock);
   } catch (const Error&) {
@@ -124,11 +149,9 @@ void AsReplayFile(const std::vector<std::uint8_t>& input) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static RegistryMachine machine;
   const std::vector<std::uint8_t> input(data, data + size);
-  try {
-    AsRegistryBlock(input);
-  } catch (const Error&) {
-  }
+  machine.Run(input);
   AsReplayFile(input);
   return 0;
 }

@@ -77,7 +77,7 @@ void FromRegistry(const std::vector<std::string_view>& parts) {
 }
 
 void FromReplayFile(std::string_view bytes) {
-  static const fuzz::ScratchFile file("haltwise_title_fuzz");
+  static const fuzz::MemoryFile file("haltwise_title_fuzz");
   file.Write(bytes);
   fake::FakeRegistry registry;
   fake::FakeClock clock;

@@ -1,25 +1,71 @@
 // libFuzzer target: the processor meter behind the CPU graph and the CPU idle
-// watch, fed with what the registry returns: Processor object blocks on the
-// NT family, the kernel's CPU statistic on the 9x family. The window's CPU
-// sampler runs on them with a CPU idle watch armed; whatever the data, it
-// either stops with its message or draws a usage between 0 and 100 %.
+// watch, fed with what Windows returns: Processor object blocks, or the
+// system-wide processor times where a block holds no Processor object, on the
+// NT family; the kernel's CPU statistic on the 9x family. Whatever the data,
+// every sample either raises the program's own error or gives a processor
+// count that stays what the first sample found and a finite usage for each
+// processor.
 //
-// Input: one byte of flags (bit 0: the 9x family), then the samples the
-// registry returns in turn, separated by the eight characters "HALTWISE".
+// Input: one byte of flags (bit 0: the 9x family), then the samples Windows
+// returns in turn, separated by the eight characters "HALTWISE". The first
+// 24 bytes of a sample are also the idle, kernel and user times.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "fuzz_support.h"
-#include "headless_window.h"
+#include "perf/cpu/cpu_meter.h"
+#include "platform/error.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_system_info.h"
 
 namespace {
 
 using namespace haltwise;
 
 constexpr std::size_t kMostSamples = 4;
+constexpr int kSeconds = 2 * kMostSamples;
+
+class Machine {
+ public:
+  Machine(bool win9x, const std::vector<std::vector<std::uint8_t>>& samples) : samples_(samples) {
+    if (win9x) {
+      systemInfo_.platformId = 1;
+      registry_.CreateKey("HKDD\\PerfStats\\StartStat");
+      registry_.CreateKey("HKDD\\PerfStats\\StopStat");
+    } else {
+      registry_.SetPerformanceProvider([this](const std::string&) { return Sample(); });
+    }
+    Next();
+  }
+
+  // Windows moves on to the next sample.
+  void Next() {
+    const std::vector<std::uint8_t>& sample = Sample();
+    registry_.SetValue("HKDD\\PerfStats\\StatData", "KERNEL\\CPUUsage", sample);
+    std::int64_t times[3] = {};
+    if (!sample.empty()) std::memcpy(times, sample.data(), std::min(sample.size(), sizeof times));
+    systemInfo_.idleTime = times[0];
+    systemInfo_.kernelTime = times[1];
+    systemInfo_.userTime = times[2];
+    ++second_;
+  }
+
+  fake::FakeRegistry& Registry() { return registry_; }
+  fake::FakeSystemInfo& SystemInfo() { return systemInfo_; }
+
+ private:
+  const std::vector<std::uint8_t>& Sample() const { return samples_[second_ % samples_.size()]; }
+
+  const std::vector<std::vector<std::uint8_t>>& samples_;
+  std::size_t second_ = 0;
+  fake::FakeRegistry registry_;
+  fake::FakeSystemInfo systemInfo_;
+};
 
 }  // namespace
 
@@ -32,38 +78,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     samples.emplace_back(part.begin(), part.end());
   }
 
-  fuzz::HeadlessWindow window("ACTION=LOGOFF /testonly");
-  std::size_t next = 0;
-  if (win9x) {
-    window.systemInfo.platformId = 1;
-    window.registry.CreateKey("HKDD\\PerfStats\\StartStat");
-    window.registry.CreateKey("HKDD\\PerfStats\\StopStat");
-    window.registry.SetValue("HKDD\\PerfStats\\StatData", "KERNEL\\CPUUsage", samples[0]);
-  } else {
-    window.registry.SetPerformanceProvider(
-        [&](const std::string&) { return samples[next++ % samples.size()]; });
-  }
-  TfrmShutdown& form = *window.form;
-  form.FormCreate();
-  form.edtCPUMin.SetValue(1);
-  form.btnIdle.UserClick();
-  form.btnStart.UserClick();
-
-  for (std::size_t second = 0; second < 2 * kMostSamples && form.tmrCpu.Enabled(); ++second) {
-    if (win9x) {
-      window.registry.SetValue("HKDD\\PerfStats\\StatData", "KERNEL\\CPUUsage",
-                               samples[second % samples.size()]);
+  Machine machine(win9x, samples);
+  CpuMeter meter(machine.Registry(), machine.SystemInfo());
+  int firstCount = -1;
+  // As the CPU graph samples: once a second, until the first failure.
+  try {
+    for (int second = 0; second < kSeconds; ++second) {
+      meter.RefreshCpuSample();
+      const int count = meter.CpuCount();
+      if (firstCount < 0) firstCount = count;
+      fuzz::Check(count == firstCount, "the processor count stays what the first sample found",
+                  std::to_string(firstCount) + " then " + std::to_string(count));
+      for (int i = 0; i < count; ++i) {
+        const double usage = meter.CpuUsage(i);
+        fuzz::Check(std::isfinite(usage), "a usage is a number", std::to_string(usage));
+      }
+      machine.Next();
     }
-    window.queue.Advance(1000);
-    if (!form.tmrCpu.Enabled()) break;
-    const std::int64_t usage = form.lgCPU.Value(form.lgCPU.ValuesCount() - 1);
-    fuzz::Check(usage >= 0 && usage <= 100, "the CPU graph shows 0 to 100 %", std::to_string(usage));
+  } catch (const Error&) {
   }
-  if (!form.tmrCpu.Enabled()) {
-    fuzz::Check(!window.notifier.shown.empty() &&
-                    window.notifier.shown.back() == "message: CPU Monitoring Disabled.",
-                "a meter that fails says so");
-  }
-  fuzz::Check(window.power.Calls().empty(), "a test watch never acts");
   return 0;
 }

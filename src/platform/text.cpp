@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -37,18 +38,21 @@ std::optional<std::int32_t> ParseDigits(std::string_view digits, int base, bool 
   return static_cast<std::int32_t>(value);
 }
 
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 }  // namespace
 
 std::string UpperCaseAscii(std::string_view text) {
   std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char& c : result) c = UpperAscii(c);
   return result;
 }
 
+// Without copies: lookups compare names in loops.
 bool SameTextAscii(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && UpperCaseAscii(a) == UpperCaseAscii(b);
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return UpperAscii(x) == UpperAscii(y);
+         });
 }
 
 std::string Trim(std::string_view text) {

@@ -34,5 +34,20 @@ TEST(Text, UpperCasesOnlyAsciiLettersAndTrimsControlCharacters) {
   EXPECT_EQ(FloatToText(2.5), "2.5");
 }
 
+// Only ASCII letters match across case: "[" and "{" differ by the same bit.
+TEST(Text, SameTextIgnoresTheCaseOfAsciiLettersOnly) {
+  struct Case {
+    const char* a;
+    const char* b;
+    bool same;
+  };
+  const Case cases[] = {
+      {"Processor", "PROCESSOR", true}, {"", "", true},        {"abc", "abd", false},
+      {"ab", "abc", false},             {"a[", "A{", false},   {"\xE9", "\xC9", false},
+      {"Custom 1", "custom 1", true},   {"x@", "X`", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SameTextAscii(c.a, c.b), c.same) << c.a << " / " << c.b;
+}
+
 }  // namespace
 }  // namespace haltwise

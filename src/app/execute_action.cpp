@@ -4,7 +4,8 @@
 namespace haltwise {
 
 void TfrmShutdown::ExecuteAction() {
-  tmrCheck.SetEnabled(false);  // so the watch is not acted on twice
+  watch_.HandOver(AskConfirmation);
+  ShowCheckTimer();  // off, so the watch is not acted on twice
   const ActionToggles toggles = PressedActions();
   const std::int32_t code = ActionCode(toggles);
 
@@ -15,7 +16,13 @@ void TfrmShutdown::ExecuteAction() {
       TfrmConfirm confirm(services_.notifier);
       result = services_.confirmation.ShowModal(confirm);
     }
-    if (result == TfrmConfirm::kCancel) return;
+    // The watch may have ended while the countdown ran (the session ended).
+    if (watch_.State() != WatchState::Confirming) return;
+    watch_.EndConfirmation(result != TfrmConfirm::kCancel);
+    if (watch_.ActionCancelled()) {
+      ShowActionCancelled();
+      return;
+    }
     // Only a confirmed action can be a test: without the dialog the switch
     // is not looked at.
     testOnly = commandLine_.HasSwitch("testonly");

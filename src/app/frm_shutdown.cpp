@@ -39,7 +39,8 @@ TfrmShutdown::TfrmShutdown(AppServices& services, StartupInfo startup)
       commandLine_(startup_.commandLine, startup_.arguments),
       powerActions_(services.power, services.security, services.systemInfo, services.clock,
                     services.notifier, ApplicationEventLog),
-      cpuMeter_(services.registry, services.systemInfo) {
+      cpuMeter_(services.registry, services.systemInfo),
+      samplers_(cpuMeter_, ApplicationEventLog, watch_, {lgCPU, lgNet, lgDisk, lgCustom}) {
   ApplicationEventLog.SetApplicationName("Haltwise");
   ApplicationEventLog.Loaded();
   WireControls();
@@ -56,12 +57,6 @@ void TfrmShutdown::WireControls() {
     button.SetFontColor(skinColors.ButtonsCaptionInactive);
     button.OnClick = [this, &button] { btnIdleClick(button); };
   }
-  btnStartIdle.OnClick = [this] { btnStartIdleClick(); };
-  btnStartSched.OnClick = [this] { btnStartSchedClick(); };
-  btnStartCntDn.OnClick = [this] { btnStartCntDnClick(); };
-  btnStartNetTr.OnClick = [this] { btnStartNetTrClick(); };
-  btnStartDiskTr.OnClick = [this] { btnStartDiskTrClick(); };
-  btnStartCustom.OnClick = [this] { btnStartCustomClick(); };
 
   const std::pair<Button*, const char*> actions[] = {
       {&chkLogOff, "Logoff"},      {&chkShutdown, "Shutdown - Power off"},

@@ -7,11 +7,12 @@
 #include <string>
 
 #include "app/app_services.h"
+#include "app/load_samplers.h"
 #include "app/main_window_host.h"
 #include "app/performance_components.h"
 #include "app/power_actions.h"
 #include "app/shutdown_mode.h"
-#include "app/since_pair.h"
+#include "app/watch.h"
 #include "config/command_line.h"
 #include "config/skin_colors.h"
 #include "controls/lcd_screen.h"
@@ -31,9 +32,10 @@
 
 namespace haltwise {
 
-// The main window's logic: the watch state, its controls as models, and the
-// handlers that arm, check, disarm and act. The Win32 layer binds every
-// model to a real control; headless tests drive the models directly.
+// The main window's logic: its controls as models, and the handlers that
+// turn clicks, ticks and samples into operations on the watch and show what
+// the watch says. The Win32 layer binds every model to a real control;
+// headless tests drive the models directly.
 class TfrmShutdown {
  public:
   TfrmShutdown(AppServices& services, StartupInfo startup);
@@ -44,18 +46,13 @@ class TfrmShutdown {
   void tmrCheckTimer();
   void SetStatus(const std::string& text);
   void ResetStatus();
-  bool CpuConditionArmed() const;
+  bool CpuConditionArmed() const { return watch_.CpuClause(); }
+  const Watch& CurrentWatch() const { return watch_; }
 
   // Start, stop and mode selection.
   void btnStartClick();
   void btnIdleClick(Button& clicked);
   void ResetModeButtons();
-  void btnStartSchedClick();
-  void btnStartCntDnClick();
-  void btnStartIdleClick();
-  void btnStartNetTrClick();
-  void btnStartDiskTrClick();
-  void btnStartCustomClick();
   void DateSchedChange();
 
   // Power action hand-over.
@@ -97,31 +94,19 @@ class TfrmShutdown {
   void btnTitleClick();
   void btnHelpClick();
 
-  // Watch state.
-  ShutdownMode WatchMode = ShutdownMode::None;
-  DateTime TargetTime = 0;
-  SincePair CpuIdleSince;
-  SincePair NetLowSince;
-  SincePair DiskLowSince;
-  SincePair CustomInRangeSince;
+  // Confirm a due action first (the command line may turn it off).
   bool AskConfirmation = true;
 
   // The window itself: its background colour.
   Control frmShutdown{"frmShutdown"};
 
-  // Mode buttons, in their group's order, with their hidden start buttons.
+  // Mode buttons, in their group's order.
   Button btnIdle{"btnIdle", Button::Kind::Toggle};
   Button btnSched{"btnSched", Button::Kind::Toggle};
   Button btnCntDn{"btnCntDn", Button::Kind::Toggle};
   Button btnNetTr{"btnNetTr", Button::Kind::Toggle};
   Button btnDiskTr{"btnDiskTr", Button::Kind::Toggle};
   Button btnCustom{"btnCustom", Button::Kind::Toggle};
-  Button btnStartIdle{"btnStartIdle"};
-  Button btnStartSched{"btnStartSched"};
-  Button btnStartCntDn{"btnStartCntDn"};
-  Button btnStartNetTr{"btnStartNetTr"};
-  Button btnStartDiskTr{"btnStartDiskTr"};
-  Button btnStartCustom{"btnStartCustom"};
 
   // Action toggles: one of five, and force on its own.
   ButtonGroup actionGroup;
@@ -200,35 +185,37 @@ class TfrmShutdown {
   static constexpr int kStatusWidth = 514;
 
  private:
-  struct LoadCondition;
+  struct LoadDisplay;
   std::array<Button*, 6> ModeButtons();
+  Button* ModeButton(ShutdownMode mode);
+  std::optional<ShutdownMode> ChosenMode() const;
+  bool IsArmedModeButton(const Button& button);
   ActionToggles PressedActions() const;
-  int CpuUsagePercent();
+  Moment Now() const;
+  void Arm(ShutdownMode mode);
+  std::uint32_t CountDownMs() const;
+  void ShowCheckTimer() { tmrCheck.SetEnabled(watch_.Checking()); }
+  void ShowDisarmed();
+  void CancelForBusyProcessor();
+  void ShowActionCancelled();
   bool ProcessorIsIdle();
   void ShowBalloon(const std::string& text);
-  void ShowTimeLeft(DateTime now);
-  void ShowLoadLeft(const LoadCondition& condition, DateTime now);
+  void ShowTimeLeft(Moment at);
+  void ShowLoadLeft(const LoadDisplay& display, Moment at);
   void SetTrayHint(const std::string& text) { JvTray.SetHint(text); }
   void WireControls();
   PerformanceComponents& Perf();
-  bool HeldLongerThan(const SincePair& since, const SpinEdit& minutes, std::uint32_t tick) const;
-  void LogSampleError(const std::exception& error, const char* section);
-  void SampleCustom(std::uint32_t tick, DateTime now);
-  void SampleDisk(std::uint32_t tick, DateTime now);
-  void SampleNetwork(std::uint32_t tick, DateTime now);
+  LoadLimits ReadLoadLimits() const;
   void ApplySkinColors();
   void LoadSkinPictures();
-  std::optional<std::string> Param(const char* name) const;
-  void ApplyTimedCpuParam();
-  void ApplyScheduledParams();
-  void ApplyCountDownParams();
-  void ApplyIdleParams();
 
   AppServices& services_;
   StartupInfo startup_;
   CommandLine commandLine_;
   PowerActions powerActions_;
   CpuMeter cpuMeter_;
+  Watch watch_;
+  LoadSamplers samplers_;
 };
 
 }  // namespace haltwise

@@ -1,6 +1,8 @@
 // The main window around the watch: creation, first activation, hiding to
 // the notification area, the about box and the help page.
+#include "app/command_line_presets.h"
 #include "app/frm_shutdown.h"
+#include "config/command_line_messages.h"
 #include "config/exe_folder.h"
 #include "platform/win_constants.h"
 
@@ -21,8 +23,20 @@ void TfrmShutdown::FormCreate() {
   DateSched.SetValue(now + 1);
   TimeSched.SetValue(now);
   ResetStatus();
-  WatchMode = ShutdownMode::None;
   ApplyCommandLine();
+}
+
+void TfrmShutdown::ApplyCommandLine() {
+  // The help lies beside the program, wherever it was started from.
+  if (commandLine_.HasSwitch(kSwitchHelp)) {
+    ShellOpen(services_.shell, PathBesideExe(startup_.exePath, kCommandLineHelpPage), "", "",
+              win::kSwShowNormal);
+  }
+  const PresetControls controls{btnIdle,  btnSched,  btnCntDn,    edtCPUUsage, edtCPUMin,
+                                DateSched, TimeSched, edtCntDn,   chkHours,    chkMins,
+                                chkLogOff, chkReboot, chkShutdown, chkSuspend, chkHibernate,
+                                chkForce};
+  AskConfirmation = CommandLinePresets(commandLine_, services_.notifier, controls).Apply();
 }
 
 void TfrmShutdown::ApplicationEvents1Activate() {

@@ -1,10 +1,9 @@
-// The two sampling timers: they feed the graphs every second, armed or not,
-// and make the load-based watches due once their condition has held long
-// enough.
-#include <cmath>
-#include <exception>
+#include "app/load_samplers.h"
 
-#include "app/frm_shutdown.h"
+#include <algorithm>
+#include <cmath>
+
+#include "platform/error.h"
 
 namespace haltwise {
 
@@ -21,59 +20,49 @@ void WidenRange(TLogGraph& graph, double value) {
   if (value < graph.ValueMin()) graph.SetValueMin(static_cast<int>(std::trunc(value)) - 1);
 }
 
+std::uint32_t MinutesMs(double minutes) { return static_cast<std::uint32_t>(minutes) * 60000u; }
+
 }  // namespace
 
-bool TfrmShutdown::HeldLongerThan(const SincePair& since, const SpinEdit& minutes,
-                                  std::uint32_t tick) const {
-  return since.ElapsedMs(tick) > minutes.Value() * 1000 * 60;
+int LoadSamplers::CpuUsagePercent() {
+  meter_.RefreshCpuSample();
+  const int count = meter_.CpuCount();
+  if (count <= 0) throw Error("Unable to locate the \"Processor\" performance object");
+  double sum = 0;
+  for (int i = 0; i < count; ++i) sum += meter_.CpuUsage(i) * 100;
+  // Counters that run backwards or a broken statistic give usages outside
+  // 0 to 100 %, which would be drawn as such or not fit an int at all.
+  return static_cast<int>(std::trunc(std::clamp(sum / count, 0.0, 100.0)));
 }
 
-void TfrmShutdown::tmrCpuTimer() {
-  const std::uint32_t tick = services_.clock.TickCount();
-  const DateTime now = services_.clock.Now();
-  try {
-    const int usage = CpuUsagePercent();
-    lgCPU.AddValue(usage);
-    if (usage >= edtCPUUsage.Value()) CpuIdleSince.Restart(tick, now);
-    if (WatchMode == ShutdownMode::CpuIdle && HeldLongerThan(CpuIdleSince, edtCPUMin, tick)) {
-      TargetTime = now;
-    }
-  } catch (const std::exception& error) {
-    // Stays off until the program is restarted.
-    tmrCpu.SetEnabled(false);
-    services_.notifier.ShowMessage(error.what());
-    services_.notifier.ShowMessage("CPU Monitoring Disabled.");
-  }
+void LoadSamplers::SampleCpu(const LoadLimits& limits, Moment at) {
+  const int usage = CpuUsagePercent();
+  graphs_.cpu.AddValue(usage);
+  watch_.Sample(LoadKind::Cpu, usage < limits.cpuUsage, MinutesMs(limits.cpuMinutes), at);
 }
 
-void TfrmShutdown::LogSampleError(const std::exception& error, const char* section) {
-  ApplicationEventLog.LogEvent(1, EventLogType::Error, 0,
-                               std::string("Exception ") + error.what() + section);
+void LoadSamplers::LogSampleError(const std::exception& error, const char* section) {
+  eventLog_.LogEvent(1, EventLogType::Error, 0, std::string("Exception ") + error.what() + section);
 }
 
-void TfrmShutdown::SampleLoads() {
-  if (!perf_) return;
-  const std::uint32_t tick = services_.clock.TickCount();
-  const DateTime now = services_.clock.Now();
-
-  if (cbPerfObjs.ItemIndex() >= 0 && cbPerfCounters.ItemIndex() >= 0 &&
-      cbPerfCounters.Enabled() && cbInstances.ItemIndex() >= 0 && cbInstances.Enabled()) {
+void LoadSamplers::SampleLoads(PerformanceComponents& perf, const LoadLimits& limits, Moment at) {
+  if (limits.customInstance >= 0) {
     try {
-      SampleCustom(tick, now);
+      SampleCustom(perf, limits, at);
     } catch (const std::exception& error) {
       LogSampleError(error, " collecting custom usage.");
     }
   }
 
   try {
-    perf_->PerfMonitorInternal.Refresh();
+    perf.PerfMonitorInternal.Refresh();
     try {
-      SampleDisk(tick, now);
+      SampleDisk(perf, limits, at);
     } catch (const std::exception& error) {
       LogSampleError(error, " calculating Disk Usage.");
     }
     try {
-      SampleNetwork(tick, now);
+      SampleNetwork(perf, limits, at);
     } catch (const std::exception& error) {
       LogSampleError(error, " calculating Network Usage.");
     }
@@ -82,58 +71,42 @@ void TfrmShutdown::SampleLoads() {
   }
 }
 
-void TfrmShutdown::SampleCustom(std::uint32_t tick, DateTime now) {
-  perf_->PerfMonitor1.Refresh();
-  TPerfMonitorItem& item = perf_->PerfMonitor1.Items()[0];
-  const TPerfMonitorCounterValue& record = item.ValueAt(cbInstances.ItemIndex());
-  lgCustom.SetHint(item.ObjectName() + "/" + record.InstanceName);
-  lgCustom.SetAfterString(UnitText(item.CounterUnits()));
+void LoadSamplers::SampleCustom(PerformanceComponents& perf, const LoadLimits& limits, Moment at) {
+  perf.PerfMonitor1.Refresh();
+  TPerfMonitorItem& item = perf.PerfMonitor1.Items()[0];
+  const TPerfMonitorCounterValue& record = item.ValueAt(limits.customInstance);
+  TLogGraph& graph = graphs_.custom;
+  graph.SetHint(item.ObjectName() + "/" + record.InstanceName);
+  graph.SetAfterString(UnitText(item.CounterUnits()));
   const double value = item.CalcValue(record);
-  WidenRange(lgCustom, value);
-  lgCustom.AddValue(Nearest(value));
-  if (value < edtCustomUsageLow.Value() || value > edtCustomUsageHigh.Value()) {
-    CustomInRangeSince.Restart(tick, now);
-  }
-  if (WatchMode == ShutdownMode::Custom && HeldLongerThan(CustomInRangeSince, edtCustomMin, tick)) {
-    TargetTime = now;
-  }
+  WidenRange(graph, value);
+  graph.AddValue(Nearest(value));
+  const bool inRange = value >= limits.customLow && value <= limits.customHigh;
+  watch_.Sample(LoadKind::Custom, inRange, MinutesMs(limits.customMinutes), at);
 }
 
-void TfrmShutdown::SampleDisk(std::uint32_t tick, DateTime now) {
-  TPerfMonitorItem& item = perf_->PerfMonitorInternal.Items()[0];
+void LoadSamplers::SampleDisk(PerformanceComponents& perf, const LoadLimits& limits, Moment at) {
+  TPerfMonitorItem& item = perf.PerfMonitorInternal.Items()[0];
   const TPerfMonitorCounterValue& record = item.ValueAt(item.InstanceCount() - 1);
-  lgDisk.SetHint(item.ObjectName() + "/" + record.InstanceName);
+  TLogGraph& graph = graphs_.disk;
+  graph.SetHint(item.ObjectName() + "/" + record.InstanceName);
   const double kilobytes = item.CalcValue(record) / 1024;
-  lgDisk.AddValue(Nearest(kilobytes));
-  lgDisk.SetAfterString(UnitText(item.CounterUnits()));
-  WidenRange(lgDisk, kilobytes);
-  if (kilobytes >= edtDiskUsage.Value()) DiskLowSince.Restart(tick, now);
-  if (WatchMode == ShutdownMode::DiskTraffic && HeldLongerThan(DiskLowSince, edtDiskMin, tick)) {
-    TargetTime = now;
-  }
+  graph.AddValue(Nearest(kilobytes));
+  graph.SetAfterString(UnitText(item.CounterUnits()));
+  WidenRange(graph, kilobytes);
+  watch_.Sample(LoadKind::Disk, kilobytes < limits.diskUsage, MinutesMs(limits.diskMinutes), at);
 }
 
-void TfrmShutdown::SampleNetwork(std::uint32_t tick, DateTime now) {
-  const int itemIndex = rbTotal.Checked() ? 1 : rbRecv.Checked() ? 2 : rbSent.Checked() ? 3 : -1;
-  TPerfMonitorItem& item = perf_->PerfMonitorInternal.Items()[itemIndex];
-  const TPerfMonitorCounterValue& record = item.ValueAt(cbNetIface.ItemIndex());
+void LoadSamplers::SampleNetwork(PerformanceComponents& perf, const LoadLimits& limits, Moment at) {
+  TPerfMonitorItem& item = perf.PerfMonitorInternal.Items()[limits.netItem];
+  const TPerfMonitorCounterValue& record = item.ValueAt(limits.netInterface);
   const double kilobytes = item.CalcValue(record) / 1024;
-  lgNet.SetHint(item.ObjectName() + "/" + record.InstanceName);
-  lgNet.AddValue(Nearest(kilobytes));
-  lgNet.SetAfterString(UnitText(item.CounterUnits()));
-  WidenRange(lgNet, kilobytes);
-  if (kilobytes >= edtNetUsage.Value()) NetLowSince.Restart(tick, now);
-  if (WatchMode == ShutdownMode::NetTraffic && HeldLongerThan(NetLowSince, edtNetMin, tick)) {
-    TargetTime = now;
-  }
-}
-
-void TfrmShutdown::RestartLoadConditions() {
-  const std::uint32_t tick = services_.clock.TickCount();
-  const DateTime now = services_.clock.Now();
-  for (SincePair* since : {&CpuIdleSince, &NetLowSince, &DiskLowSince, &CustomInRangeSince}) {
-    since->Restart(tick, now);
-  }
+  TLogGraph& graph = graphs_.net;
+  graph.SetHint(item.ObjectName() + "/" + record.InstanceName);
+  graph.AddValue(Nearest(kilobytes));
+  graph.SetAfterString(UnitText(item.CounterUnits()));
+  WidenRange(graph, kilobytes);
+  watch_.Sample(LoadKind::Network, kilobytes < limits.netUsage, MinutesMs(limits.netMinutes), at);
 }
 
 }  // namespace haltwise

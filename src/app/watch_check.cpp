@@ -1,6 +1,6 @@
 // The once-a-second check of an armed watch and the status line it keeps.
-#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "app/frm_shutdown.h"
 #include "app/status_texts.h"
@@ -10,6 +10,7 @@ namespace haltwise {
 
 namespace {
 constexpr char kCpuBusyCancel[] = "Time limit reached, but CPU was not Idle. Shutdown Cancelled.";
+constexpr char kActionCancelled[] = "Shutdown Cancelled. Press Stop! to end the current shutdown.";
 
 // "00:00:01:01\r\n" without its line break.
 std::string WithoutLineBreak(std::string text) {
@@ -18,17 +19,14 @@ std::string WithoutLineBreak(std::string text) {
 }
 }  // namespace
 
-// One load-based mode: its minutes edit, its since pair and its status text.
-struct TfrmShutdown::LoadCondition {
+// How a load-based mode shows its progress: its minutes edit, the load it
+// watches and its status text.
+struct TfrmShutdown::LoadDisplay {
   const SpinEdit& minutes;
-  const SincePair& since;
+  LoadKind load;
   std::string (*statusText)(const TfrmShutdown& form, const std::string& duration,
                             const std::string& left);
 };
-
-bool TfrmShutdown::CpuConditionArmed() const {
-  return btnIdle.Down() && btnIdle.FontColor() == skinColors.ButtonsCaptionActive;
-}
 
 void TfrmShutdown::SetStatus(const std::string& text) {
   lblStatusBar.SetCaption(text);
@@ -44,51 +42,47 @@ void TfrmShutdown::ResetStatus() {
 }
 
 void TfrmShutdown::tmrCheckTimer() {
-  const DateTime now = services_.clock.Now();
-  if (now >= TargetTime) {
-    if (!CpuConditionArmed() || ProcessorIsIdle()) {
+  const Moment at = Now();
+  if (watch_.Check(at)) {
+    if (watch_.CpuClause() && !ProcessorIsIdle()) {
+      CancelForBusyProcessor();
+    } else {
       ExecuteAction();
-      return;
     }
-    btnStart.SetDown(false);
-    btnStart.Click();
-    SetStatus(kCpuBusyCancel);
-    ApplicationEventLog.LogEvent(1, EventLogType::Warning, 0, kCpuBusyCancel);
-    SetTrayHint(lblStatusBar.Caption());
     return;
   }
 
-  switch (WatchMode) {
+  switch (watch_.Mode()) {
     case ShutdownMode::Scheduled:
     case ShutdownMode::CountDown:
-      ShowTimeLeft(now);
+      ShowTimeLeft(at);
       break;
     case ShutdownMode::CpuIdle:
-      ShowLoadLeft({edtCPUMin, CpuIdleSince,
+      ShowLoadLeft({edtCPUMin, LoadKind::Cpu,
                     [](const TfrmShutdown& f, const std::string& d, const std::string& l) {
                       return "Processor under " + FloatToText(f.edtCPUUsage.Value()) + "% for " + d +
                              ". Shutdown will ocurr in " + l + ".";
                     }},
-                   now);
+                   at);
       break;
     case ShutdownMode::NetTraffic:
-      ShowLoadLeft({edtNetMin, NetLowSince,
+      ShowLoadLeft({edtNetMin, LoadKind::Network,
                     [](const TfrmShutdown& f, const std::string& d, const std::string& l) {
                       return "Network usage under " + FloatToText(f.edtNetUsage.Value()) +
                              " KBytes for " + d + ". Shutdown will ocurr in " + l + ".";
                     }},
-                   now);
+                   at);
       break;
     case ShutdownMode::DiskTraffic:
-      ShowLoadLeft({edtDiskMin, DiskLowSince,
+      ShowLoadLeft({edtDiskMin, LoadKind::Disk,
                     [](const TfrmShutdown& f, const std::string& d, const std::string& l) {
                       return "Disk Transfer under " + FloatToText(f.edtDiskUsage.Value()) +
                              " KBytes for " + d + ". Shutdown will ocurr in " + l + ".";
                     }},
-                   now);
+                   at);
       break;
     case ShutdownMode::Custom:
-      ShowLoadLeft({edtCustomMin, CustomInRangeSince,
+      ShowLoadLeft({edtCustomMin, LoadKind::Custom,
                     [](const TfrmShutdown& f, const std::string& d, const std::string& l) {
                       return f.cbPerfObjs.Text() + " " + f.cbPerfCounters.Text() + " " +
                              f.cbInstances.Text() + " between " +
@@ -96,7 +90,7 @@ void TfrmShutdown::tmrCheckTimer() {
                              FloatToText(f.edtCustomUsageHigh.Value()) + " for " + d +
                              ". Shutdown will ocurr in " + l + ".";
                     }},
-                   now);
+                   at);
       break;
     case ShutdownMode::None:
       ResetStatus();
@@ -104,50 +98,56 @@ void TfrmShutdown::tmrCheckTimer() {
   }
 }
 
-// The usage in whole percent, averaged over every processor instance the
-// meter reports.
-int TfrmShutdown::CpuUsagePercent() {
-  cpuMeter_.RefreshCpuSample();
-  const int count = cpuMeter_.CpuCount();
-  if (count <= 0) throw Error("Unable to locate the \"Processor\" performance object");
-  double sum = 0;
-  for (int i = 0; i < count; ++i) sum += cpuMeter_.CpuUsage(i) * 100;
-  // Counters that run backwards or a broken statistic give usages outside
-  // 0 to 100 %, which would be drawn as such or not fit an int at all.
-  return static_cast<int>(std::trunc(std::clamp(sum / count, 0.0, 100.0)));
+// The watch ends whatever the action toggles say: the cancel is the
+// program's decision, not a click the user made.
+void TfrmShutdown::CancelForBusyProcessor() {
+  watch_.CancelForBusyProcessor();
+  ShowDisarmed();
+  SetStatus(kCpuBusyCancel);
+  ApplicationEventLog.LogEvent(1, EventLogType::Warning, 0, kCpuBusyCancel);
+  SetTrayHint(lblStatusBar.Caption());
+}
+
+// Nothing will happen any more, though the watch stays handed over until
+// "Stop!".
+void TfrmShutdown::ShowActionCancelled() {
+  SetStatus(kActionCancelled);
+  SetTrayHint(lblStatusBar.Caption());
 }
 
 // A meter that cannot tell counts as busy: acting on an unverified idle
 // condition could power the machine off under load.
 bool TfrmShutdown::ProcessorIsIdle() {
   try {
-    return CpuUsagePercent() < edtCPUUsage.Value();
+    return samplers_.CpuUsagePercent() < edtCPUUsage.Value();
   } catch (const Error&) {
     return false;
   }
 }
 
-void TfrmShutdown::ShowTimeLeft(DateTime now) {
-  const DateTime left = std::fabs(now - TargetTime);
-  LCD.SetText(FormatLcdTime(static_cast<int>(std::trunc(left)), left));
-  SetStatus("Shutdown will ocurr at " + DateTimeText(services_.locale, TargetTime) + ", in " +
+void TfrmShutdown::ShowTimeLeft(Moment at) {
+  const std::int64_t msLeft = std::llabs(watch_.MsLeft(at));
+  const auto msPerDay = static_cast<std::int64_t>(kMsPerDay);
+  LCD.SetText(FormatLcdTime(static_cast<int>(msLeft / msPerDay),
+                            static_cast<double>(msLeft % msPerDay) / kMsPerDay));
+  SetStatus("Shutdown will ocurr at " + DateTimeText(services_.locale, watch_.Deadline()) + ", in " +
             WithoutLineBreak(LCD.Text()) + ".");
   std::string hint = lblStatusBar.Caption();
-  if (CpuConditionArmed()) {
+  if (watch_.CpuClause()) {
     hint += " IF Processor is under " + FloatToText(edtCPUUsage.Value()) + "%.";
   }
   SetTrayHint(hint);
 }
 
-void TfrmShutdown::ShowLoadLeft(const LoadCondition& condition, DateTime now) {
-  const DateTime elapsed = now - condition.since.time;
-  const DateTime allowance = condition.minutes.Value() * kOneMinute + kOneSecond;
+void TfrmShutdown::ShowLoadLeft(const LoadDisplay& display, Moment at) {
+  const SincePair& since = watch_.Since(display.load);
+  const DateTime elapsed = at.now - since.time;
+  const DateTime allowance = display.minutes.Value() * kOneMinute + kOneSecond;
   const DateTime remaining = allowance - elapsed;
   // Past zero the display wraps to the time of day it reaches (23:59:59...).
-  LCD.SetText(FormatLcdTime(0, TimeOf(DateOf(now) + remaining)));
-  const std::uint32_t heldSeconds = condition.since.ElapsedMs(services_.clock.TickCount()) / 1000;
-  SetStatus(condition.statusText(*this, FormatDuration(heldSeconds), WithoutLineBreak(LCD.Text())));
-  TargetTime = now + 100;
+  LCD.SetText(FormatLcdTime(0, TimeOf(DateOf(at.now) + remaining)));
+  const std::uint32_t heldSeconds = since.ElapsedMs(at.tick) / 1000;
+  SetStatus(display.statusText(*this, FormatDuration(heldSeconds), WithoutLineBreak(LCD.Text())));
   SetTrayHint(lblStatusBar.Caption());
 }
 

@@ -10,10 +10,52 @@ std::array<Button*, 6> TfrmShutdown::ModeButtons() {
   return {&btnIdle, &btnSched, &btnCntDn, &btnNetTr, &btnDiskTr, &btnCustom};
 }
 
+Button* TfrmShutdown::ModeButton(ShutdownMode mode) {
+  switch (mode) {
+    case ShutdownMode::CpuIdle:
+      return &btnIdle;
+    case ShutdownMode::Scheduled:
+      return &btnSched;
+    case ShutdownMode::CountDown:
+      return &btnCntDn;
+    case ShutdownMode::NetTraffic:
+      return &btnNetTr;
+    case ShutdownMode::DiskTraffic:
+      return &btnDiskTr;
+    case ShutdownMode::Custom:
+      return &btnCustom;
+    case ShutdownMode::None:
+      break;
+  }
+  return nullptr;
+}
+
+// The mode "Start!" arms. Only the command line presses two buttons: the
+// processor condition beside a time mode, which then is the one armed.
+std::optional<ShutdownMode> TfrmShutdown::ChosenMode() const {
+  const std::pair<const Button*, ShutdownMode> byPrecedence[] = {
+      {&btnSched, ShutdownMode::Scheduled},    {&btnCntDn, ShutdownMode::CountDown},
+      {&btnDiskTr, ShutdownMode::DiskTraffic}, {&btnNetTr, ShutdownMode::NetTraffic},
+      {&btnCustom, ShutdownMode::Custom},      {&btnIdle, ShutdownMode::CpuIdle}};
+  for (const auto& [button, mode] : byPrecedence) {
+    if (button->Down()) return mode;
+  }
+  return std::nullopt;
+}
+
+// The buttons that show the armed watch: its mode's, and "CPU Idle Time"
+// for the processor condition.
+bool TfrmShutdown::IsArmedModeButton(const Button& button) {
+  if (watch_.State() == WatchState::Idle) return false;
+  return &button == ModeButton(watch_.Mode()) || (&button == &btnIdle && watch_.CpuClause());
+}
+
 ActionToggles TfrmShutdown::PressedActions() const {
   return {chkLogOff.Down(),  chkReboot.Down(),    chkShutdown.Down(),
           chkSuspend.Down(), chkHibernate.Down(), chkForce.Down()};
 }
+
+Moment TfrmShutdown::Now() const { return {services_.clock.TickCount(), services_.clock.Now()}; }
 
 void TfrmShutdown::ShowBalloon(const std::string& text) {
   services_.notifier.ShowBalloon(btnStart.Name(), text, "", 5000);
@@ -34,100 +76,66 @@ void TfrmShutdown::btnStartClick() {
     ShowBalloon("Please select an action to perform.");
     return;
   }
-
-  const auto modes = ModeButtons();
-  const bool anyMode =
-      std::any_of(modes.begin(), modes.end(), [](const Button* b) { return b->Down(); });
-  if (btnStart.Down() && anyMode) {
-    btnStart.SetCaption("Stop!");
-    // The last pressed button in this order decides the mode...
-    const std::pair<Button*, ShutdownMode> byHighlight[] = {
-        {&btnIdle, ShutdownMode::CpuIdle},       {&btnCntDn, ShutdownMode::CountDown},
-        {&btnSched, ShutdownMode::Scheduled},    {&btnDiskTr, ShutdownMode::DiskTraffic},
-        {&btnNetTr, ShutdownMode::NetTraffic},   {&btnCustom, ShutdownMode::Custom}};
-    for (const auto& [button, mode] : byHighlight) {
-      if (!button->Down()) continue;
-      button->SetBold(true);
-      button->SetFontColor(skinColors.ButtonsCaptionActive);
-      WatchMode = mode;
-    }
-    // ...and the first in this one is armed, so a time mode wins over the
-    // processor condition that the command line may have pressed beside it.
-    const std::pair<Button*, Button*> byArming[] = {
-        {&btnSched, &btnStartSched},   {&btnCntDn, &btnStartCntDn},
-        {&btnDiskTr, &btnStartDiskTr}, {&btnNetTr, &btnStartNetTr},
-        {&btnCustom, &btnStartCustom}, {&btnIdle, &btnStartIdle}};
-    for (const auto& [mode, starter] : byArming) {
-      if (mode->Down()) {
-        starter->Click();
-        break;
-      }
-    }
-    return;
+  const std::optional<ShutdownMode> mode = ChosenMode();
+  if (btnStart.Down() && mode) {
+    Arm(*mode);
+  } else {
+    watch_.Disarm();
+    ShowDisarmed();
   }
+}
 
+std::uint32_t TfrmShutdown::CountDownMs() const {
+  std::uint32_t unitMs = 0;
+  if (chkHours.Checked()) unitMs = 3600000;
+  if (chkMins.Checked()) unitMs = 60000;
+  // 999 hours plus 2 seconds still fits an unsigned 32-bit count.
+  return static_cast<std::uint32_t>(edtCntDn.IntValue()) * unitMs + 2000;
+}
+
+void TfrmShutdown::Arm(ShutdownMode mode) {
+  const Moment at = Now();
+  const bool cpuClause = btnIdle.Down();
+  switch (mode) {
+    case ShutdownMode::Scheduled:
+      watch_.ArmScheduled(DateOf(DateSched.Value()) + TimeOf(TimeSched.Value()), cpuClause);
+      break;
+    case ShutdownMode::CountDown:
+      watch_.ArmCountDown(CountDownMs(), cpuClause, at);
+      break;
+    default:
+      watch_.ArmLoad(mode, cpuClause, at);
+      break;
+  }
+  btnStart.SetCaption("Stop!");
+  for (Button* button : ModeButtons()) {
+    if (!IsArmedModeButton(*button)) continue;
+    button->SetBold(true);
+    button->SetFontColor(skinColors.ButtonsCaptionActive);
+  }
+  ShowCheckTimer();
+}
+
+void TfrmShutdown::ShowDisarmed() {
   btnStart.SetCaption("Start!");
-  tmrCheck.SetEnabled(false);
+  ShowCheckTimer();
   btnStart.SetDown(false);
-  WatchMode = ShutdownMode::None;
   ResetModeButtons();
   services_.notifier.Beep(win::kMbIconExclamation);
   ResetStatus();
 }
 
 void TfrmShutdown::btnIdleClick(Button& clicked) {
-  if (btnStart.Down()) {
+  if (watch_.State() != WatchState::Idle) {
+    // Nothing changes: the armed mode's own button stays pressed.
     ShowBalloon("Stop current shutdown to make any changes.");
-    clicked.SetDown(false);
+    clicked.SetDown(IsArmedModeButton(clicked));
   } else {
     ResetModeButtons();
     clicked.SetDown(true);
   }
   SetStatus(clicked.Hint());
   pcConfig.SetActivePageIndex(clicked.TabOrder());
-}
-
-void TfrmShutdown::btnStartSchedClick() {
-  TargetTime = DateOf(DateSched.Value()) + TimeOf(TimeSched.Value());
-  tmrCheck.SetEnabled(true);
-}
-
-void TfrmShutdown::btnStartCntDnClick() {
-  std::uint32_t unitMs = 0;
-  if (chkHours.Checked()) unitMs = 3600000;
-  if (chkMins.Checked()) unitMs = 60000;
-  // 999 hours plus 2 seconds still fits an unsigned 32-bit count.
-  const std::uint32_t ms = static_cast<std::uint32_t>(edtCntDn.IntValue()) * unitMs + 2000;
-  TargetTime = services_.clock.Now() + ms / kMsPerDay;
-  tmrCheck.SetEnabled(true);
-}
-
-void TfrmShutdown::btnStartIdleClick() {
-  const DateTime now = services_.clock.Now();
-  TargetTime = now + 1000;
-  CpuIdleSince.Restart(services_.clock.TickCount(), now);
-  tmrCheck.SetEnabled(true);
-}
-
-void TfrmShutdown::btnStartNetTrClick() {
-  const DateTime now = services_.clock.Now();
-  TargetTime = now + 100;
-  NetLowSince.Restart(services_.clock.TickCount(), now);
-  tmrCheck.SetEnabled(true);
-}
-
-void TfrmShutdown::btnStartDiskTrClick() {
-  const DateTime now = services_.clock.Now();
-  TargetTime = now + 100;
-  DiskLowSince.Restart(services_.clock.TickCount(), now);
-  tmrCheck.SetEnabled(true);
-}
-
-void TfrmShutdown::btnStartCustomClick() {
-  const DateTime now = services_.clock.Now();
-  TargetTime = now + 100;
-  CustomInRangeSince.Restart(services_.clock.TickCount(), now);
-  tmrCheck.SetEnabled(true);
 }
 
 void TfrmShutdown::DateSchedChange() {

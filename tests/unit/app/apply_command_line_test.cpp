@@ -134,7 +134,8 @@ TEST_F(CommandLinePresets, AParameterNameInTheProgramPathIsFoundThere) {
 TEST_F(CommandLinePresets, HelpSwitchOpensTheCommandLinePageAndGoesOn) {
   Start("/? MODE=COUNTDOWN MINUTES=5");
   ASSERT_EQ(shell.CountCalls("ShellExecute"), 1);
-  EXPECT_EQ(shell.Calls()[0].arguments, "Help\\CmdLine.html|||1");
+  // Beside the executable, not in the current folder.
+  EXPECT_EQ(shell.Calls()[0].arguments, (folder / "Help" / "CmdLine.html").string() + "|||1");
   EXPECT_EQ(form->edtCntDn.Value(), 5);
   Start("-?");
   EXPECT_EQ(shell.CountCalls("ShellExecute"), 2);

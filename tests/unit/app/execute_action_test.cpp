@@ -7,12 +7,14 @@ namespace {
 
 class ExecuteAction : public AppFixture {
  protected:
-  // Arms a count-down that is due at the next tick, with the given toggles.
+  // Arms a watch scheduled for the present moment, with the given toggles:
+  // it is due at the next tick.
   void ArmDueWatch(std::initializer_list<Button*> toggles) {
     for (Button* toggle : toggles) toggle->UserClick();
-    form->btnCntDn.UserClick();
+    form->DateSched.UserChange(clock.Now());
+    form->TimeSched.SetValue(clock.Now());
+    form->btnSched.UserClick();
     form->btnStart.UserClick();
-    form->TargetTime = clock.Now();
   }
 };
 
@@ -92,6 +94,15 @@ TEST_F(ExecuteAction, CancelInTheLastSecondDropsTheAction) {
   EXPECT_FALSE(form->tmrCheck.Enabled());
   EXPECT_TRUE(form->btnStart.Down());
   EXPECT_EQ(notifier.shown.back(), "beep: 48");
+  // The window no longer claims that anything will happen; "Stop!" ends it.
+  const std::string cancelled = "Shutdown Cancelled. Press Stop! to end the current shutdown.";
+  EXPECT_EQ(form->lblStatusBar.Caption(), cancelled);
+  EXPECT_EQ(form->JvTray.Hint(), cancelled);
+  AdvanceSeconds(5);
+  EXPECT_EQ(form->lblStatusBar.Caption(), cancelled);
+  form->btnStart.UserClick();
+  EXPECT_EQ(form->CurrentWatch().State(), WatchState::Idle);
+  EXPECT_EQ(form->lblStatusBar.Caption(), "No shutdown in progress.");
 }
 
 TEST_F(ExecuteAction, NoActionLeftAfterTheCountdown) {

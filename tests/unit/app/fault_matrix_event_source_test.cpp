@@ -69,7 +69,7 @@ TEST_F(EventSourceFaults, EachCallFailingWhereEntriesAreWritten) {
     EXPECT_EQ(LogTexts(), cell.log);
     EXPECT_EQ(power.CountCalls("ExitWindowsEx"), cell.exitCalls);
     if (cell.scenario == &EventSourceFaults::BusyProcessorAtTheDueMoment) {
-      EXPECT_EQ(form->WatchMode, ShutdownMode::None);
+      EXPECT_EQ(form->CurrentWatch().Mode(), ShutdownMode::None);
       EXPECT_EQ(form->lblStatusBar.Caption(), cancel);
       EXPECT_NE(form->JvTray.Hint(), cancel);  // the step after the entry
     }

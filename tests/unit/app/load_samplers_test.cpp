@@ -62,11 +62,25 @@ TEST_F(LoadSamplers, AProcessorBusyAtTheDueMomentCancelsATimedWatch) {
   EXPECT_EQ(form->lblStatusBar.Caption(), cancel);
   EXPECT_EQ(form->JvTray.Hint(), cancel);
   EXPECT_EQ(confirmation.shown, 0);
-  EXPECT_EQ(form->WatchMode, ShutdownMode::None);
+  EXPECT_EQ(form->CurrentWatch().Mode(), ShutdownMode::None);
   EXPECT_FALSE(form->tmrCheck.Enabled());
   EXPECT_EQ(form->btnStart.Caption(), "Start!");
   ASSERT_EQ(EventsOfType(win::kEventLogWarningType), 1);
   EXPECT_EQ(events.events.back().strings[0], "\r\n\r\n" + cancel);
+}
+
+TEST_F(LoadSamplers, ABusyProcessorEndsTheWatchEvenWithNoActionLeft) {
+  UseMachine(perftest::Scenario::Steady);
+  StartWindow("MODE=COUNTDOWN MINUTES=1 CPU=5 ACTION=REBOOT /testonly");
+  form->btnStart.UserClick();
+  form->chkReboot.UserClick();  // released: no action pressed any more
+  AdvanceSeconds(62);
+  EXPECT_EQ(form->CurrentWatch().State(), WatchState::Idle);
+  EXPECT_FALSE(form->tmrCheck.Enabled());
+  EXPECT_EQ(form->btnStart.Caption(), "Start!");
+  AdvanceSeconds(5);
+  EXPECT_EQ(EventsOfType(win::kEventLogWarningType), 1);
+  EXPECT_EQ(form->lblStatusBar.Caption(), "Time limit reached, but CPU was not Idle. Shutdown Cancelled.");
 }
 
 TEST_F(LoadSamplers, ASectionThatFailsIsLoggedEverySecondAndTheOthersGoOn) {

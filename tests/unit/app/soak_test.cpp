@@ -156,7 +156,7 @@ class Soak : public MachineFixture {
 
   void Stop() {
     if (form->btnStart.Down()) form->btnStart.UserClick();
-    ASSERT_EQ(form->WatchMode, ShutdownMode::None);
+    ASSERT_EQ(form->CurrentWatch().Mode(), ShutdownMode::None);
   }
 
   // What the day's due watch must lead to: a test message after the
@@ -270,7 +270,7 @@ class Soak : public MachineFixture {
     ++expectedWarnings_;
     RunUntilHandedOver(180);
     EXPECT_EQ(f.lblStatusBar.Caption(), "Time limit reached, but CPU was not Idle. Shutdown Cancelled.");
-    EXPECT_EQ(f.WatchMode, ShutdownMode::None);
+    EXPECT_EQ(f.CurrentWatch().Mode(), ShutdownMode::None);
 
     ClockChange(day);
 

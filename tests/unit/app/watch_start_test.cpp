@@ -10,7 +10,7 @@ TEST_F(WatchStart, StartWithoutAnActionOnlyShowsTheBalloon) {
   form->btnCntDn.UserClick();
   form->btnStart.UserClick();
   EXPECT_FALSE(form->btnStart.Down());
-  EXPECT_EQ(form->WatchMode, ShutdownMode::None);
+  EXPECT_EQ(form->CurrentWatch().Mode(), ShutdownMode::None);
   EXPECT_FALSE(form->tmrCheck.Enabled());
   EXPECT_EQ(notifier.shown.back(), "balloon[btnStart,5000]: Please select an action to perform.");
 }
@@ -32,14 +32,14 @@ TEST_F(WatchStart, ArmingHighlightsTheModeAndStopDisarmsEverything) {
   form->chkReboot.UserClick();
   form->btnStart.UserClick();
   EXPECT_EQ(form->btnStart.Caption(), "Stop!");
-  EXPECT_EQ(form->WatchMode, ShutdownMode::CountDown);
+  EXPECT_EQ(form->CurrentWatch().Mode(), ShutdownMode::CountDown);
   EXPECT_TRUE(form->btnCntDn.Bold());
   EXPECT_EQ(form->btnCntDn.FontColor(), form->skinColors.ButtonsCaptionActive);
   EXPECT_TRUE(form->tmrCheck.Enabled());
 
   form->btnStart.UserClick();
   EXPECT_EQ(form->btnStart.Caption(), "Start!");
-  EXPECT_EQ(form->WatchMode, ShutdownMode::None);
+  EXPECT_EQ(form->CurrentWatch().Mode(), ShutdownMode::None);
   EXPECT_FALSE(form->tmrCheck.Enabled());
   EXPECT_FALSE(form->btnCntDn.Down());
   EXPECT_FALSE(form->btnCntDn.Bold());
@@ -52,13 +52,13 @@ TEST_F(WatchStart, CountDownTargetsAddTwoSecondsAndHold999Hours) {
   form->edtCntDn.SetValue(2);
   const DateTime armedAt = clock.Now();
   form->btnStart.UserClick();
-  EXPECT_NEAR((form->TargetTime - armedAt) * kSecondsPerDay, 2 * 3600 + 2, 1e-3);
+  EXPECT_NEAR((form->CurrentWatch().Deadline() - armedAt) * kSecondsPerDay, 2 * 3600 + 2, 1e-3);
 
   form->btnStart.UserClick();
   form->btnCntDn.UserClick();
   form->edtCntDn.SetValue(999);
   form->btnStart.UserClick();
-  EXPECT_NEAR((form->TargetTime - armedAt) * kSecondsPerDay, 999.0 * 3600 + 2, 1e-3);
+  EXPECT_NEAR((form->CurrentWatch().Deadline() - armedAt) * kSecondsPerDay, 999.0 * 3600 + 2, 1e-3);
 }
 
 TEST_F(WatchStart, ScheduledCombinesThePickersDateAndTime) {
@@ -67,7 +67,7 @@ TEST_F(WatchStart, ScheduledCombinesThePickersDateAndTime) {
   form->DateSched.UserChange(EncodeDate(2027, 6, 1) + EncodeTime(17, 0, 0, 0));
   form->btnSched.UserClick();
   form->btnStart.UserClick();
-  EXPECT_EQ(form->TargetTime, EncodeDate(2027, 6, 1) + EncodeTime(8, 30, 0, 0));
+  EXPECT_EQ(form->CurrentWatch().Deadline(), EncodeDate(2027, 6, 1) + EncodeTime(8, 30, 0, 0));
   // The date picker's change handler keeps both pickers on the same day.
   EXPECT_EQ(DateOf(form->TimeSched.Value()), EncodeDate(2027, 6, 1));
 }
@@ -82,7 +82,33 @@ TEST_F(WatchStart, ModeClickWhileArmedIsRefusedButShowsThePage) {
   EXPECT_FALSE(form->btnNetTr.Down());
   EXPECT_TRUE(form->btnIdle.Down());
   EXPECT_EQ(form->pcConfig.ActivePageName(), "tsNetTr");
-  EXPECT_EQ(form->WatchMode, ShutdownMode::CpuIdle);
+  EXPECT_EQ(form->CurrentWatch().Mode(), ShutdownMode::CpuIdle);
+}
+
+TEST_F(WatchStart, ARefusedClickOnTheArmedModesButtonChangesNothing) {
+  struct Case {
+    const char* arguments;
+    Button TfrmShutdown::*armed;
+    ShutdownMode mode;
+  };
+  const Case cases[] = {
+      {"MODE=IDLETIME ACTION=LOGOFF", &TfrmShutdown::btnIdle, ShutdownMode::CpuIdle},
+      {"MODE=COUNTDOWN MINUTES=5 CPU=20 ACTION=LOGOFF", &TfrmShutdown::btnCntDn, ShutdownMode::CountDown},
+  };
+  for (const Case& c : cases) {
+    Recreate(c.arguments);
+    form->FormCreate();
+    form->btnStart.UserClick();
+    for (Button* clicked : {&form->btnIdle, &(*form.*c.armed)}) {
+      clicked->UserClick();
+      EXPECT_EQ(notifier.shown.back(),
+                "balloon[btnStart,5000]: Stop current shutdown to make any changes.");
+      EXPECT_TRUE(clicked->Down()) << c.arguments << " " << clicked->Name();
+      EXPECT_TRUE(clicked->Bold()) << c.arguments << " " << clicked->Name();
+    }
+    EXPECT_TRUE(form->CpuConditionArmed()) << c.arguments;
+    EXPECT_EQ(form->CurrentWatch().Mode(), c.mode);
+  }
 }
 
 TEST_F(WatchStart, StopWithEveryActionReleasedKeepsTheWatchArmed) {
@@ -94,14 +120,14 @@ TEST_F(WatchStart, StopWithEveryActionReleasedKeepsTheWatchArmed) {
   EXPECT_FALSE(form->btnStart.Down());
   EXPECT_EQ(form->btnStart.Caption(), "Stop!");
   EXPECT_TRUE(form->tmrCheck.Enabled());
-  EXPECT_EQ(form->WatchMode, ShutdownMode::CountDown);
+  EXPECT_EQ(form->CurrentWatch().Mode(), ShutdownMode::CountDown);
 
   form->chkHibernate.UserClick();
-  const DateTime before = form->TargetTime;
+  const DateTime before = form->CurrentWatch().Deadline();
   clock.Advance(5000);
   form->btnStart.UserClick();  // arms anew
   EXPECT_TRUE(form->btnStart.Down());
-  EXPECT_GT(form->TargetTime, before);
+  EXPECT_GT(form->CurrentWatch().Deadline(), before);
 }
 
 TEST_F(WatchStart, ActionTogglesAreOneOfFiveAndForceStandsAlone) {

@@ -1,0 +1,59 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "config/command_line.h"
+#include "platform/user_notifier.h"
+#include "widgets/button.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/radio_button.h"
+#include "widgets/spin_edit.h"
+
+namespace haltwise {
+
+// The controls the command line can preset.
+struct PresetControls {
+  Button& btnIdle;
+  Button& btnSched;
+  Button& btnCntDn;
+  SpinEdit& edtCPUUsage;
+  SpinEdit& edtCPUMin;
+  DateTimePicker& DateSched;
+  DateTimePicker& TimeSched;
+  SpinEdit& edtCntDn;
+  RadioButton& chkHours;
+  RadioButton& chkMins;
+  Button& chkLogOff;
+  Button& chkReboot;
+  Button& chkShutdown;
+  Button& chkSuspend;
+  Button& chkHibernate;
+  Button& chkForce;
+};
+
+// Presets the window from the command line: the mode and its values, the
+// action, the force option and the confirmation. It never arms a watch; each
+// fault is shown in its own message box and the rest still applies.
+class CommandLinePresets {
+ public:
+  CommandLinePresets(const CommandLine& commandLine, UserNotifier& notifier, PresetControls controls)
+      : commandLine_(commandLine), notifier_(notifier), c_(controls) {}
+
+  // Returns whether a due action is to be confirmed first.
+  bool Apply();
+
+ private:
+  std::optional<std::string> Param(const char* name) const;
+  void ApplyMode();
+  void ApplyTimedCpuParam();
+  void ApplyScheduledParams();
+  void ApplyCountDownParams();
+  void ApplyIdleParams();
+  void ApplyAction();
+
+  const CommandLine& commandLine_;
+  UserNotifier& notifier_;
+  PresetControls c_;
+};
+
+}  // namespace haltwise

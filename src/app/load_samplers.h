@@ -1,0 +1,67 @@
+#pragma once
+#include <cstdint>
+#include <exception>
+
+#include "app/performance_components.h"
+#include "app/watch.h"
+#include "controls/log_graph.h"
+#include "eventlog/event_log.h"
+#include "perf/cpu/cpu_meter.h"
+
+namespace haltwise {
+
+// What the samplers compare with, read afresh from the window at every
+// sample, so that a change takes effect at the next one.
+struct LoadLimits {
+  double cpuUsage = 0, cpuMinutes = 0;
+  double netUsage = 0, netMinutes = 0;
+  double diskUsage = 0, diskMinutes = 0;
+  double customLow = 0, customHigh = 0, customMinutes = 0;
+  // Internal monitor item of the network rate: 1 total, 2 received, 3 sent.
+  int netItem = -1;
+  int netInterface = -1;
+  // The chosen instance of the custom counter; -1 when nothing usable is
+  // chosen, which skips the custom sample.
+  int customInstance = -1;
+};
+
+// The history graphs the samplers feed.
+struct LoadGraphs {
+  TLogGraph& cpu;
+  TLogGraph& net;
+  TLogGraph& disk;
+  TLogGraph& custom;
+};
+
+// The two sampling timers' work: every second, armed or not, each load goes
+// into its graph and into the watch, which restarts a condition's count
+// when its limit is broken and falls due when the armed one has held long
+// enough.
+class LoadSamplers {
+ public:
+  LoadSamplers(CpuMeter& meter, TEventLog& eventLog, Watch& watch, LoadGraphs graphs)
+      : meter_(meter), eventLog_(eventLog), watch_(watch), graphs_(graphs) {}
+
+  // The usage in whole percent, averaged over every processor instance the
+  // meter reports. A meter failure raises its error.
+  int CpuUsagePercent();
+
+  // The processor sample; a meter failure raises its error.
+  void SampleCpu(const LoadLimits& limits, Moment at);
+  // The custom counter, the disk and the network, each section logging its
+  // own errors.
+  void SampleLoads(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
+
+ private:
+  void LogSampleError(const std::exception& error, const char* section);
+  void SampleCustom(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
+  void SampleDisk(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
+  void SampleNetwork(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
+
+  CpuMeter& meter_;
+  TEventLog& eventLog_;
+  Watch& watch_;
+  LoadGraphs graphs_;
+};
+
+}  // namespace haltwise

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's logic with fakes behind every seam and a timer queue on
 // a fake clock, for fuzz targets that drive the whole window.
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,7 +18,8 @@
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_system_info.h"
 #include "platform/fake/fake_user_notifier.h"
-#include "platform/ini_file_profile.h"
+#include "platform/ini_document.h"
+#include "platform/private_profile.h"
 #include "widgets/timer_queue.h"
 
 namespace haltwise::fuzz {
@@ -29,6 +31,33 @@ class CountdownRunner : public ConfirmationRunner {
     while (dialog.ModalResult() == TfrmConfirm::kNone) dialog.Timer1Timer();
     return dialog.ModalResult();
   }
+};
+
+// Ini files in memory, none at first: no file I/O per input.
+class MemoryProfile : public PrivateProfile {
+ public:
+  std::string GetString(const std::string& section, const std::string& key,
+                        const std::string& defaultValue, const std::string& fileName) override {
+    return File(fileName).GetString(section, key, defaultValue);
+  }
+  int GetInt(const std::string& section, const std::string& key, int defaultValue,
+             const std::string& fileName) override {
+    return File(fileName).GetInt(section, key, defaultValue);
+  }
+  bool WriteString(const std::string& section, const std::string& key, const std::string& value,
+                   const std::string& fileName) override {
+    files_[fileName].WriteString(section, key, value);
+    return true;
+  }
+
+ private:
+  const IniDocument& File(const std::string& fileName) const {
+    static const IniDocument kMissing;
+    const auto found = files_.find(fileName);
+    return found == files_.end() ? kMissing : found->second;
+  }
+
+  std::map<std::string, IniDocument> files_;
 };
 
 class NullHost : public MainWindowHost {
@@ -75,7 +104,7 @@ class HeadlessWindow {
   fake::FakeRegistry registry;
   fake::FakeEventSource events;
   fake::FakeShell shell;
-  IniFileProfile profile;
+  MemoryProfile profile;
   CountdownRunner confirmation;
   NullHost host;
   BuiltinFontRasteriser fonts;

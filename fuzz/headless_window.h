@@ -1,6 +1,7 @@
 #pragma once
 // The main window's logic with fakes behind every seam and a timer queue on
 // a fake clock, for fuzz targets that drive the whole window.
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -75,7 +76,7 @@ class HeadlessWindow {
   // `arguments` follow the program's path, split at blanks as the shell does
   // for unquoted words. The executable lies in a folder that does not exist,
   // so no skin and no settings file are found.
-  explicit HeadlessWindow(const std::string& arguments) {
+  static StartupInfo Startup(const std::string& arguments) {
     StartupInfo startup;
     startup.exePath = "/nonexistent-haltwise/Haltwise.exe";
     startup.commandLine = "\"" + startup.exePath + "\" " + arguments;
@@ -88,9 +89,23 @@ class HeadlessWindow {
         word += c;
       }
     }
-    form = std::make_unique<TfrmShutdown>(services, startup);
+    return startup;
+  }
+
+  explicit HeadlessWindow(const std::string& arguments) {
+    form = std::make_unique<TfrmShutdown>(services, Startup(arguments));
     for (Timer* timer : {&form->tmrCheck, &form->tmrCpu, &form->tmrDiskRt}) queue.Add(*timer);
   }
+  // Forgets what the fakes recorded, for a window that serves many inputs.
+  void ForgetRecords() {
+    for (fake::FakeSeam* seam : std::initializer_list<fake::FakeSeam*>{
+             &notifier, &security, &power, &systemInfo, &registry, &events, &shell}) {
+      seam->ClearCalls();
+    }
+    notifier.shown.clear();
+    events.events.clear();
+  }
+
   ~HeadlessWindow() {
     for (Timer* timer : {&form->tmrCheck, &form->tmrCpu, &form->tmrDiskRt}) queue.Remove(*timer);
   }

@@ -3,8 +3,8 @@
 // system-wide processor times where a block holds no Processor object, on the
 // NT family; the kernel's CPU statistic on the 9x family. Whatever the data,
 // every sample either raises the program's own error or gives a processor
-// count that stays what the first sample found and a finite usage for each
-// processor.
+// count that stays what the first sample found, a finite usage for each
+// processor, and a CPU graph value from 0 to 100 %.
 //
 // Input: one byte of flags (bit 0: the 9x family), then the samples Windows
 // returns in turn, separated by the eight characters "HALTWISE". The first
@@ -17,10 +17,18 @@
 #include <string_view>
 #include <vector>
 
+#include "app/load_samplers.h"
+#include "app/watch.h"
+#include "controls/log_graph.h"
+#include "eventlog/event_log.h"
 #include "fuzz_support.h"
+#include "gfx/builtin_font.h"
+#include "gfx/system_colors.h"
 #include "perf/cpu/cpu_meter.h"
 #include "platform/error.h"
+#include "platform/fake/fake_event_source.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_security.h"
 #include "platform/fake/fake_system_info.h"
 
 namespace {
@@ -67,6 +75,21 @@ class Machine {
   fake::FakeSystemInfo systemInfo_;
 };
 
+// What the window's samplers need besides the meter; the CPU usage itself
+// touches none of it, so one set serves every input.
+struct SamplerParts {
+  BuiltinFontRasteriser fonts;
+  ClassicSystemColors colors;
+  fake::FakeRegistry registry;
+  fake::FakeEventSource eventSource;
+  fake::FakeSecurity security;
+  TEventLog eventLog{registry, eventSource, security};
+  Watch watch;
+  TLogGraph cpu{fonts, colors}, net{fonts, colors}, disk{fonts, colors}, custom{fonts, colors};
+
+  LoadSamplers SamplersFor(CpuMeter& meter) { return {meter, eventLog, watch, {cpu, net, disk, custom}}; }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -78,13 +101,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     samples.emplace_back(part.begin(), part.end());
   }
 
+  static SamplerParts parts;
   Machine machine(win9x, samples);
   CpuMeter meter(machine.Registry(), machine.SystemInfo());
+  LoadSamplers samplers = parts.SamplersFor(meter);
   int firstCount = -1;
   // As the CPU graph samples: once a second, until the first failure.
   try {
     for (int second = 0; second < kSeconds; ++second) {
-      meter.RefreshCpuSample();
+      const int percent = samplers.CpuUsagePercent();
+      fuzz::Check(percent >= 0 && percent <= 100, "the CPU graph shows 0 to 100 %",
+                  std::to_string(percent));
       const int count = meter.CpuCount();
       if (firstCount < 0) firstCount = count;
       fuzz::Check(count == firstCount, "the processor count stays what the first sample found",

@@ -1,0 +1,23 @@
+#pragma once
+#include <optional>
+
+#include "gfx/bitmap32.h"
+#include "gfx/dpi_scale.h"
+#include "platform/color.h"
+#include "ui/look/pictures.h"
+
+namespace haltwise {
+
+// A picture resized smoothly (bilinear). With a transparent colour, the
+// cut-out keeps a hard edge: a pixel is transparent when the source pixel
+// nearest to it is, and transparent pixels never bleed into the others.
+Bitmap32 ScalePicture(const Bitmap32& picture, int width, int height,
+                      std::optional<Color> transparent = std::nullopt);
+
+// Every picture of the window at a scale, from pictures drawn for
+// `drawnAt` (96 DPI, or 192 for a skin's large pictures). The glyph strip
+// keeps four equal states.
+MainWindowPictures ScalePictures(const MainWindowPictures& pictures, DpiScale drawnAt,
+                                 DpiScale scale);
+
+}  // namespace haltwise

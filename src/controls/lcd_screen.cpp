@@ -15,6 +15,7 @@ TLCDScreen::TLCDScreen(FontRasteriser& fonts, const SystemColors& colors, std::s
     : GraphicControl(std::move(name), 145, 65),
       fonts_(fonts),
       colors_(colors),
+      glyphCache_(fonts),
       animationTimer_("LCDAnimationTimer", animationDelay_, false) {
   animationTimer_.OnTimer = [this] { AnimationStep(); };
   dotColors_ = ComputeLcdDotColors(pixelOff_, font_.color, intensity_, colors_);
@@ -126,7 +127,7 @@ void TLCDScreen::LinesChanged() {
 
 void TLCDScreen::RebuildTextImage() {
   const int lineCount = static_cast<int>(std::min<std::size_t>(lines_.size(), LcdCellTable::kRows));
-  textImage_ = BuildLcdTextImage(cells_, lineCount, {font_, specialEffects_, blinkPhase_}, fonts_);
+  textImage_ = BuildLcdTextImage(cells_, lineCount, {font_, specialEffects_, blinkPhase_}, glyphCache_);
 }
 
 void TLCDScreen::ComputeGeometry() {

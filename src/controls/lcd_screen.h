@@ -7,6 +7,7 @@
 #include "controls/lcd_cell_table.h"
 #include "controls/lcd_colors.h"
 #include "controls/lcd_composition.h"
+#include "controls/lcd_glyph_cache.h"
 #include "controls/lcd_types.h"
 #include "gfx/bitmap1.h"
 #include "gfx/font.h"
@@ -114,6 +115,7 @@ class TLCDScreen : public GraphicControl {
   const Bitmap1& TextImage() const { return textImage_; }
   LcdScroll ScrollOffsets() const { return scroll_; }
   bool BlinkPhase() const { return blinkPhase_; }
+  const LcdGlyphCache& GlyphCache() const { return glyphCache_; }
 
   // Runs the animation step on every tick; the Win32 layer or a
   // TimerQueue drives it.
@@ -171,6 +173,7 @@ class TLCDScreen : public GraphicControl {
   TSpecialEffects specialEffects_;
 
   LcdCellTable cells_;
+  LcdGlyphCache glyphCache_;
   Bitmap1 textImage_;
   LcdDotColors dotColors_;
   std::uint16_t columns_ = 0;

@@ -30,7 +30,7 @@ bool DrawnInverse(const LcdCell& cell, const LcdTextStyle& style) {
 }
 
 Bitmap1 BuildLine(const std::vector<LcdCell>& cells, const LcdTextStyle& style,
-                  FontRasteriser& fonts) {
+                  LcdGlyphCache& glyphCache) {
   if (cells.empty()) return Bitmap1(0, std::abs(style.font.height));
   // Every glyph first, then one image of their joint size: growing the line
   // glyph by glyph would copy it once per character.
@@ -39,8 +39,7 @@ Bitmap1 BuildLine(const std::vector<LcdCell>& cells, const LcdTextStyle& style,
   int width = 0, height = 0;
   for (const LcdCell& cell : cells) {
     const FontSpec cellFont = CellFont(style.font, cell, style.effects);
-    const std::string_view character(&cell.character, 1);
-    Bitmap1 glyph = fonts.RenderText(cellFont, character);
+    Bitmap1 glyph = glyphCache.Glyph(cellFont, cell.character);
     if (DrawnInverse(cell, style)) glyph.Invert();
     width += glyph.Width();
     height = std::max(height, glyph.Height());
@@ -58,13 +57,13 @@ Bitmap1 BuildLine(const std::vector<LcdCell>& cells, const LcdTextStyle& style,
 }  // namespace
 
 Bitmap1 BuildLcdTextImage(const LcdCellTable& cells, int lineCount, const LcdTextStyle& style,
-                          FontRasteriser& fonts) {
+                          LcdGlyphCache& glyphCache) {
   // As for a line: the lines first, then one image for all of them.
   std::vector<Bitmap1> lines;
   int width = 0, height = 0;
   const int rows = std::min(lineCount, LcdCellTable::kRows);
   for (int row = 0; row < rows; ++row) {
-    Bitmap1 line = BuildLine(cells.RowCells(row), style, fonts);
+    Bitmap1 line = BuildLine(cells.RowCells(row), style, glyphCache);
     width = std::max(width, line.Width());
     height += line.Height();
     lines.push_back(std::move(line));

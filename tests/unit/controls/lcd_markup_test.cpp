@@ -71,6 +71,7 @@ TEST(LcdMarkup, StoredEffectSetsUseTheEnumerationOrder) {
 
 struct TextImageFixture : ::testing::Test {
   BuiltinFontRasteriser fonts;
+  LcdGlyphCache glyphs{fonts};
   LcdCellTable table;
   Bitmap1 Build(const std::vector<std::string>& lines, TSpecialEffects effects, int fontHeight = -9,
                 bool blinkPhase = false) {
@@ -79,7 +80,7 @@ struct TextImageFixture : ::testing::Test {
     font.height = fontHeight;
     font.bold = true;  // the font's own style is dropped
     return BuildLcdTextImage(table, static_cast<int>(lines.size()), {font, effects, blinkPhase},
-                             fonts);
+                             glyphs);
   }
 };
 

@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: make_icon <output .ico>\n");
     return 2;
   }
-  const int sizes[] = {16, 32, 48};
+  // The small icon at 100, 125, 150 and 200 %, and the large ones.
+  const int sizes[] = {16, 20, 24, 32, 48, 64};
   std::vector<std::vector<std::uint8_t>> images;
   for (int size : sizes) images.push_back(IconImage(DrawIcon(size)));
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "gfx/bitmap32.h"
+#include "gfx/dpi_scale.h"
 #include "widgets/control.h"
 
 namespace haltwise {
@@ -31,6 +32,11 @@ class GraphicControl : public Control {
     SetHeight(height);
   }
 
+  // The scale its text is drawn at (the toolkit's default font grows with
+  // the monitor's DPI); sizes and spacings are set by the window.
+  DpiScale TextScale() const { return scale_; }
+  void SetTextScale(DpiScale value) { Set(scale_, value); }
+
   virtual void Paint() = 0;
   const Bitmap32& Surface() const { return surface_; }
 
@@ -57,6 +63,7 @@ class GraphicControl : public Control {
   int top_ = 0;
   int width_;
   int height_;
+  DpiScale scale_;
   Bitmap32 surface_;
 };
 

@@ -182,6 +182,7 @@ void TLogGraph::PaintGraph(Bitmap32& image, Canvas& canvas) {
   }
   // The value text is the one thing drawn straight onto the control.
   Canvas onControl(MutableSurface(), colors_, fonts_);
+  onControl.font = TextScale()(onControl.font);
   onControl.font.color = colorText_;
   onControl.brush.hollow = true;
   onControl.WriteText(Width() / 2 - onControl.TextWidth(text) / 2, bevel_ == TBevelCut::bvNone ? 0 : 1,
@@ -208,6 +209,7 @@ void TLogGraph::Paint() {
   if (Width() != layoutWidth_ || Height() != layoutHeight_) ComputeLayout();
   Bitmap32 image(Width(), Height(), colors_.Resolve(colorBg_));
   Canvas canvas(image, colors_, fonts_);
+  canvas.font = TextScale()(canvas.font);
   canvas.font.color = colorText_;
   canvas.brush.color = colorBg_;
   DrawBackground(canvas);

@@ -1,7 +1,7 @@
 #include "ui/win32/about_box.h"
 
 #include "ui/look/button_faces.h"
-#include "ui/win32/dib_surface.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/ui_fonts.h"
 
@@ -9,6 +9,7 @@ namespace haltwise {
 
 namespace {
 constexpr char kClassName[] = "HaltwiseAbout";
+// The whole window at 96 DPI, its caption included.
 constexpr int kWidth = 300;
 constexpr int kHeight = 158;
 }  // namespace
@@ -18,12 +19,12 @@ AboutBox::AboutBox(const AboutBoxModel& model, FontRasteriser& fonts, const Syst
 
 void AboutBox::ShowModal(HWND owner) {
   RegisterWindowClass(kClassName, nullptr);
-  const POINT at = CentredOnScreen(kWidth, kHeight);
+  const DpiScale scale = WindowDpi(owner);
+  const int width = scale(kWidth), height = scale(kHeight);
+  const POINT at = CentredOnMonitorOf(owner, width, height);
   Create(WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME, kClassName, "About Haltwise",
-         WS_POPUP | WS_CAPTION | WS_SYSMENU, at.x, at.y, kWidth, kHeight, owner);
-  children_ = ChildControls(Handle());
-  font_ = CreateUiFont(UiFontSpec(false));
-  titleFont_ = CreateUiFont(SplashTitleFontSpec());
+         WS_POPUP | WS_CAPTION | WS_SYSMENU, at.x, at.y, width, height, owner);
+  StartChildren();
 
   const Color background = colors_.Resolve(model_.background);
   const Color text = colors_.Resolve(model_.text);
@@ -32,10 +33,10 @@ void AboutBox::ShowModal(HWND owner) {
     SetBkColor(dc, ToColorRef(background));
     return brushes_.Get(background);
   };
-  children_.SetFont(titleFont_.Get());
+  children_.SetFontRole(UiFontRole::kTitle);
   children_.Add("lblTitle", "STATIC", "Haltwise", WS_VISIBLE | SS_NOPREFIX, {16, 12, 170, 44},
                 {.color = colored});
-  children_.SetFont(font_.Get());
+  children_.SetFontRole(UiFontRole::kNormal);
   children_.Add("lblVer", "STATIC", model_.version, WS_VISIBLE | SS_NOPREFIX, {176, 26, 280, 42},
                 {.color = colored});
   children_.Add("lblAbout", "STATIC",
@@ -49,34 +50,30 @@ void AboutBox::ShowModal(HWND owner) {
       {.command = [this](int) { closed_ = true; },
        .draw = [this, background, text](const DRAWITEMSTRUCT& item) {
          const int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
-         FaceText caption{"OK", UiFontSpec(true), (item.itemState & ODS_FOCUS) != 0};
+         FaceText caption{"OK", uiFonts_.Scale()(UiFontSpec(true)),
+                          (item.itemState & ODS_FOCUS) != 0};
          caption.font.color = text;
-         ShowPicture(item.hDC, 0, 0,
-                     FlatButtonFace({colors_, fonts_}, Bitmap32(w, h, background),
-                                    (item.itemState & ODS_SELECTED) != 0, caption));
+         ShowFace(item, FlatButtonFace({colors_, fonts_}, Bitmap32(w, h, background),
+                                       (item.itemState & ODS_SELECTED) != 0, caption));
        }});
   SetFocus(ok);
   RunModalLoop(Handle(), owner, [this] { return closed_; }, [this] { closed_ = true; });
 }
 
+const Bitmap32& AboutBox::Compose() {
+  RECT r;
+  GetClientRect(Handle(), &r);
+  background_ = Bitmap32(r.right, r.bottom, colors_.Resolve(model_.background));
+  return background_;
+}
+
 LRESULT AboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(Handle(), &r);
-      FillRect(reinterpret_cast<HDC>(wParam), &r, brushes_.Get(colors_.Resolve(model_.background)));
-      return 1;
-    }
     case WM_COMMAND:
-      if (children_.Command(wParam, lParam)) return 0;
-      if (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK) closed_ = true;
-      return 0;
-    case WM_DRAWITEM:
-      if (children_.Draw(lParam)) return TRUE;
-      break;
-    case WM_CTLCOLORSTATIC:
-      if (children_.Color(wParam, lParam, &result)) return result;
+      if (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK) {
+        closed_ = true;
+        return 0;
+      }
       break;
     case WM_CLOSE:
       closed_ = true;
@@ -84,7 +81,7 @@ LRESULT AboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return Default(message, wParam, lParam);
+  return ParentWindow::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace haltwise

@@ -8,6 +8,7 @@ namespace {
 
 constexpr UINT_PTR kToolId = 1;
 constexpr UINT_PTR kHideTimer = 0x4842;
+constexpr int kMaxWidth = 300;
 
 TOOLINFOA ToolOf(HWND owner) {
   TOOLINFOA tool{};
@@ -29,7 +30,11 @@ BalloonHint::BalloonHint(HWND owner) : owner_(owner) {
   tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
   tool.lpszText = const_cast<char*>("");
   SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, 300);
+  SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, kMaxWidth);
+}
+
+void BalloonHint::SetScale(DpiScale scale) {
+  if (tip_) SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, scale(kMaxWidth));
 }
 
 BalloonHint::~BalloonHint() {

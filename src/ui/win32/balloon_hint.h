@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "gfx/dpi_scale.h"
 #include "platform/win32/windows_api.h"
 
 namespace haltwise {
@@ -18,6 +19,8 @@ class BalloonHint {
   // Points at the bottom middle of `anchor`; hides after `milliseconds`.
   void Show(HWND anchor, const std::string& text, const std::string& title, int milliseconds);
   void Hide();
+  // Lines wrap at a width that grows with the scale.
+  void SetScale(DpiScale scale);
 
  private:
   static void CALLBACK HideLater(HWND tip, UINT, UINT_PTR, DWORD);

@@ -1,5 +1,8 @@
 #include "ui/win32/child_controls.h"
 
+// After <windows.h>:
+#include <commctrl.h>
+
 #include "platform/error.h"
 
 namespace haltwise {
@@ -7,14 +10,35 @@ namespace haltwise {
 HWND ChildControls::Add(const std::string& name, const char* windowClass, const std::string& text,
                         DWORD style, const Rect& place, ChildHandlers handlers, DWORD exStyle) {
   const int id = nextId_++;
-  HWND window = CreateWindowExA(exStyle, windowClass, text.c_str(), WS_CHILD | style, place.left,
-                                place.top, place.Width(), place.Height(), parent_,
+  const Rect shown = fonts_->Scale()(place);
+  HWND window = CreateWindowExA(exStyle, windowClass, text.c_str(), WS_CHILD | style, shown.left,
+                                shown.top, shown.Width(), shown.Height(), parent_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleA(nullptr), nullptr);
   if (!window) throw Error("Unable to create the control " + name);
-  if (font_) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  entries_.push_back({name, window, std::move(handlers)});
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(role_)), FALSE);
+  entries_.push_back({name, window, place, role_, std::move(handlers)});
   return window;
+}
+
+void ChildControls::AttachArrows(HWND edit, HWND arrows) {
+  for (Entry& entry : entries_) {
+    if (entry.window == edit) entry.arrows = arrows;
+  }
+}
+
+void ChildControls::Relayout() {
+  const DpiScale scale = fonts_->Scale();
+  for (const Entry& entry : entries_) {
+    const Rect shown = scale(entry.place);
+    SetWindowPos(entry.window, nullptr, shown.left, shown.top, shown.Width(), shown.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(entry.window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(entry.role)), TRUE);
+    // The arrows take their place from their edit when it is set again.
+    if (entry.arrows) {
+      SendMessageA(entry.arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(entry.window), 0);
+    }
+  }
 }
 
 HWND ChildControls::Find(const std::string& name) const {

@@ -7,7 +7,9 @@
 #include "gfx/geometry.h"
 #include "platform/color.h"
 #include "platform/win32/windows_api.h"
+#include "gfx/dpi_scale.h"
 #include "ui/win32/gdi_handles.h"
+#include "ui/win32/ui_fonts.h"
 
 namespace haltwise {
 
@@ -21,13 +23,20 @@ struct ChildHandlers {
 
 // The child windows of one parent, known by the name of the model they show
 // (for balloons that point at a control) and by id (for notifications).
+// Places are given at 96 DPI and shown at the fonts' scale.
 class ChildControls {
  public:
-  explicit ChildControls(HWND parent) : parent_(parent) {}
+  ChildControls() = default;
+  ChildControls(HWND parent, const UiFontSet& fonts) : parent_(parent), fonts_(&fonts) {}
 
   HWND Add(const std::string& name, const char* windowClass, const std::string& text, DWORD style,
            const Rect& place, ChildHandlers handlers = {}, DWORD exStyle = 0);
   HWND Find(const std::string& name) const;
+  // Up-down arrows that sit at the edge of `edit` and move with it.
+  void AttachArrows(HWND edit, HWND arrows);
+
+  // Puts every child at its place and font at the fonts' current scale.
+  void Relayout();
 
   bool Command(WPARAM wParam, LPARAM lParam);
   bool Notify(LPARAM lParam, LRESULT* result);
@@ -35,18 +44,22 @@ class ChildControls {
   bool Color(WPARAM dc, LPARAM child, LRESULT* result);
 
   // The font of every child added from now on.
-  void SetFont(HFONT font) { font_ = font; }
+  void SetFontRole(UiFontRole role) { role_ = role; }
 
  private:
   struct Entry {
     std::string name;
     HWND window;
+    Rect place;
+    UiFontRole role;
     ChildHandlers handlers;
+    HWND arrows = nullptr;
   };
   const Entry* ById(int id) const;
 
-  HWND parent_;
-  HFONT font_ = nullptr;
+  HWND parent_ = nullptr;
+  const UiFontSet* fonts_ = nullptr;
+  UiFontRole role_ = UiFontRole::kNormal;
   std::vector<Entry> entries_;
   int nextId_ = 1000;
 };

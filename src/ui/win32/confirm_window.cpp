@@ -1,7 +1,9 @@
 #include "ui/win32/confirm_window.h"
 
 #include "ui/look/button_faces.h"
-#include "ui/win32/dib_surface.h"
+#include "ui/look/confirm_layout.h"
+#include "ui/look/shading.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/ui_fonts.h"
 
@@ -9,9 +11,11 @@ namespace haltwise {
 
 namespace {
 constexpr char kClassName[] = "HaltwiseConfirm";
-constexpr int kWidth = 214;
-constexpr int kHeight = 75;
 constexpr Color kMaroon = clMaroon;
+// System colours by index, as the toolkit names them.
+constexpr Color kThreeDDarkShadow = 0xFF000015;
+constexpr Color kThreeDLight = 0xFF000016;
+namespace cl = confirm_layout;
 }  // namespace
 
 int Win32ConfirmationRunner::ShowModal(TfrmConfirm& dialog) {
@@ -27,15 +31,16 @@ ConfirmWindow::ConfirmWindow(TfrmConfirm& dialog, FontRasteriser& fonts, const S
 
 void ConfirmWindow::Create(HWND owner) {
   RegisterWindowClass(kClassName, nullptr);
-  const POINT at = CentredOnScreen(kWidth, kHeight);
+  // The dialog opens on the main window's monitor, at its scale.
+  const DpiScale scale = WindowDpi(owner);
+  const int width = scale(cl::kWidth), height = scale(cl::kHeight);
+  const POINT at = CentredOnMonitorOf(owner, width, height);
   Window::Create(WS_EX_TOPMOST | WS_EX_CONTROLPARENT, kClassName, "Confirm", WS_POPUP, at.x, at.y,
-                 kWidth, kHeight, owner);
-  children_ = ChildControls(Handle());
-  font_ = CreateUiFont(UiFontSpec(false));
-  children_.SetFont(font_.Get());
+                 width, height, owner);
+  StartChildren();
 
   label_ = children_.Add("Label1", "STATIC", dialog_.Label1.Caption(), WS_VISIBLE | SS_NOPREFIX,
-                         {8, 16, 200, 30}, {.color = [this](HDC dc) {
+                         cl::kLabel, {.color = [this](HDC dc) {
                            SetTextColor(dc, ToColorRef(clWhite));
                            SetBkColor(dc, ToColorRef(kMaroon));
                            return brushes_.Get(kMaroon);
@@ -45,58 +50,73 @@ void ConfirmWindow::Create(HWND owner) {
     SetWindowTextIfChanged(label_, dialog_.Label1.Caption());
     FitLabel();
   });
-
-  HWND cancel = children_.Add(
-      "SpeedButton1", "BUTTON", dialog_.SpeedButton1.Caption(),
-      WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, {120, 40, 193, 62},
-      {.command = [this](int code) {
-         if (code == BN_CLICKED || code == BN_DOUBLECLICKED) dialog_.SpeedButton1Click();
-       },
-       .draw = [this](const DRAWITEMSTRUCT& item) {
-         const Rect r{0, 0, item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top};
-         FaceText text{dialog_.SpeedButton1.Caption(), UiFontSpec(true), false};
-         text.font.color = clWhite;
-         const Bitmap32 face = FlatButtonFace({colors_, fonts_}, Bitmap32(r.Width(), r.Height(), kMaroon),
-                                              (item.itemState & ODS_SELECTED) != 0, text);
-         ShowPicture(item.hDC, 0, 0, face);
-       }});
-  SetFocus(cancel);
+  AddButtons();
 
   timers_ = std::make_unique<TimerHost>(Handle());
   timers_->Bind(dialog_.Timer1);
 }
 
+void ConfirmWindow::AddButtons() {
+  struct Action {
+    Button& model;
+    std::function<void()> click;
+  };
+  const Action actions[] = {{dialog_.SpeedButton1, [this] { dialog_.SpeedButton1Click(); }}};
+  const int count = static_cast<int>(std::size(actions));
+  HWND last = nullptr;
+  for (int i = 0; i < count; ++i) {
+    Button& model = actions[i].model;
+    auto click = actions[i].click;
+    last = children_.Add(
+        model.Name(), "BUTTON", model.Caption(), WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+        cl::Button(i, count),
+        {.command = [click](int code) {
+           if (code == BN_CLICKED || code == BN_DOUBLECLICKED) click();
+         },
+         .draw = [this, &model](const DRAWITEMSTRUCT& item) {
+           const int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
+           FaceText text{model.Caption(), uiFonts_.Scale()(UiFontSpec(true)), false};
+           text.font.color = clWhite;
+           ShowFace(item, FlatButtonFace({colors_, fonts_}, Bitmap32(w, h, kMaroon),
+                                         (item.itemState & ODS_SELECTED) != 0, text));
+         }});
+  }
+  SetFocus(last);
+}
+
 void ConfirmWindow::FitLabel() {
-  const int width = MeasureTextWidth(font_.Get(), dialog_.Label1.Caption().c_str());
-  SetWindowPos(label_, nullptr, 0, 0, width, 14, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int width = MeasureTextWidth(uiFonts_.Get(UiFontRole::kNormal), dialog_.Label1.Caption().c_str());
+  const DpiScale scale = uiFonts_.Scale();
+  SetWindowPos(label_, nullptr, 0, 0, width, scale(cl::kLabel.Height()),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(label_, nullptr, TRUE);
 }
 
+const Bitmap32& ConfirmWindow::Compose() {
+  const DpiScale scale = uiFonts_.Scale();
+  const Rect whole{0, 0, scale(cl::kWidth), scale(cl::kHeight)};
+  background_ = Bitmap32(whole.Width(), whole.Height(), kMaroon);
+  // A raised bevel: the outer line light and dark shadow, the inner one
+  // highlight and shadow, as Windows draws a raised edge.
+  const int line = scale(1);
+  shading::Bevel(background_, whole, line, colors_.Resolve(kThreeDLight),
+                  colors_.Resolve(kThreeDDarkShadow));
+  const Rect inner{whole.left + line, whole.top + line, whole.right - line, whole.bottom - line};
+  shading::Bevel(background_, inner, line, colors_.Resolve(clBtnHighlight),
+                 colors_.Resolve(clBtnShadow));
+  return background_;
+}
+
 LRESULT ConfirmWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT r{0, 0, kWidth, kHeight};
-      const HDC dc = reinterpret_cast<HDC>(wParam);
-      FillRect(dc, &r, brushes_.Get(kMaroon));
-      DrawEdge(dc, &r, EDGE_RAISED, BF_RECT);
-      return 1;
-    }
     case WM_TIMER:
       if (timers_ && timers_->Fire(wParam)) return 0;
       break;
     case WM_COMMAND:
-      if (children_.Command(wParam, lParam)) return 0;
       if (LOWORD(wParam) == IDCANCEL) {  // Escape
         dialog_.Close();
         return 0;
       }
-      break;
-    case WM_DRAWITEM:
-      if (children_.Draw(lParam)) return TRUE;
-      break;
-    case WM_CTLCOLORSTATIC:
-      if (children_.Color(wParam, lParam, &result)) return result;
       break;
     case WM_CLOSE:
       dialog_.Close();
@@ -104,7 +124,7 @@ LRESULT ConfirmWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
       break;
   }
-  return Default(message, wParam, lParam);
+  return ParentWindow::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace haltwise

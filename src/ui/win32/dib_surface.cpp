@@ -15,7 +15,10 @@ void DibSurface::Allocate(int width, int height) {
   if (dc_ && previous_) SelectObject(dc_.Get(), previous_);
   previous_ = nullptr;
   bitmap_.Reset();
-  if (!dc_) dc_.Reset(CreateCompatibleDC(nullptr));
+  if (!dc_) {
+    dc_.Reset(CreateCompatibleDC(nullptr));
+    ++created_.dcs;
+  }
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
@@ -25,6 +28,7 @@ void DibSurface::Allocate(int width, int height) {
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ++created_.dibSections;
   if (!bitmap_ || !bits) throw Error("Unable to create a drawing buffer");
   bits_ = static_cast<std::uint32_t*>(bits);
   previous_ = SelectObject(dc_.Get(), bitmap_.Get());
@@ -53,13 +57,6 @@ void DibSurface::Load(const Bitmap32& picture) {
 void DibSurface::Show(HDC target, int x, int y, int width, int height, int srcX, int srcY) const {
   if (!bitmap_) return;
   BitBlt(target, x, y, width, height, dc_.Get(), srcX, srcY, SRCCOPY);
-}
-
-void ShowPicture(HDC target, int x, int y, const Bitmap32& picture) {
-  if (picture.Empty()) return;
-  DibSurface surface;
-  surface.Load(picture);
-  surface.Show(target, x, y);
 }
 
 }  // namespace haltwise

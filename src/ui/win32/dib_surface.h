@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+
 #include "gfx/bitmap32.h"
 #include "ui/win32/gdi_handles.h"
 
@@ -21,6 +23,14 @@ class DibSurface {
   void Show(HDC target, int x, int y) const { Show(target, x, y, width_, height_); }
   HBITMAP Bitmap() const { return bitmap_.Get(); }
 
+  // DIB sections and memory DCs every surface of the process has created,
+  // for tests that hold the steady state to none.
+  struct Created {
+    std::size_t dibSections;
+    std::size_t dcs;
+  };
+  static Created CreatedSoFar() { return created_; }
+
  private:
   void Allocate(int width, int height);
 
@@ -32,9 +42,7 @@ class DibSurface {
   int capacityHeight_ = 0;
   int width_ = 0;
   int height_ = 0;
+  static inline Created created_{0, 0};
 };
-
-// The one-call form: a picture copied to a DC through a temporary buffer.
-void ShowPicture(HDC target, int x, int y, const Bitmap32& picture);
 
 }  // namespace haltwise

@@ -4,8 +4,11 @@
 
 #include "ui/look/button_faces.h"
 #include "ui/look/layout.h"
+#include "ui/look/picture_scaling.h"
+#include "ui/look/scaled_layout.h"
 #include "ui/look/window_shape.h"
 #include "ui/win32/about_box.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/ui_fonts.h"
 
@@ -19,28 +22,34 @@ constexpr UINT kMenuVersion = 1;
 constexpr UINT kMenuRestore = 2;
 // The window follows the mouse only after it moved this far.
 constexpr int kDragThreshold = 5;
+constexpr int kIconResource = 1;
 
 }  // namespace
 
 MainWindow::MainWindow(FontRasteriser& fonts, const SystemColors& colors, HICON icon)
-    : fonts_(fonts), colors_(colors), icon_(icon), pictures_(DrawPictures(DefaultPalette())) {}
+    : fonts_(fonts), colors_(colors), icon_(icon), designPictures_(DrawPictures(DefaultPalette())) {}
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::Create(TfrmShutdown& form) {
   form_ = &form;
   RegisterWindowClass(kClassName, nullptr, icon_);
-  Window::Create(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, kClassName, "Haltwise", WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU, 0, 0, layout::kFormWidth,
-                 layout::kFormHeight, nullptr);
+  const Rect size = layout::FormAt(ScreenDpi());
+  Window::Create(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, kClassName, "Haltwise",
+                 WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU, 0, 0, size.Width(),
+                 size.Height(), nullptr);
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
-  children_ = ChildControls(Handle());
-  font_ = CreateUiFont(UiFontSpec(false));
-  boldFont_ = CreateUiFont(UiFontSpec(true));
-  titleFont_ = CreateUiFont(SplashTitleFontSpec());
+  StartChildren();
   hints_ = std::make_unique<HintTips>(Handle());
+  binder_ = std::make_unique<WidgetBinder>(
+      Handle(), children_, *hints_, bindings_,
+      [this](const DRAWITEMSTRUCT& item, const Bitmap32& face) { ShowFace(item, face); });
   balloon_ = std::make_unique<BalloonHint>(Handle());
+  balloon_->SetScale(Scale());
   timers_ = std::make_unique<TimerHost>(Handle());
-  tray_ = std::make_unique<TrayIcon>(Handle(), kTrayMessage, icon_);
+  tray_ = std::make_unique<TrayIcon>(Handle(), kTrayMessage);
+  pictures_ = ScalePictures(designPictures_, DpiScale(), Scale());
+  SetTrayIcon();
 
   CreateControls();
   for (Timer* timer : {&form.tmrCheck, &form.tmrCpu, &form.tmrDiskRt, &form.LCD.AnimationTimer()}) {
@@ -55,22 +64,42 @@ void MainWindow::Create(TfrmShutdown& form) {
     }
   });
   tray_->SetHint(form.JvTray.Hint());
+  // The monitor's scale may differ from the screen's that sized the window.
+  SetWindowPos(Handle(), nullptr, 0, 0, layout::FormAt(Scale()).Width(),
+               layout::FormAt(Scale()).Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ComposeBackground();
 }
 
 void MainWindow::ApplyLook() {
   const auto& skin = form_->skinPictures;
   MainWindowPictures builtin = DrawPictures(DefaultPalette());
-  pictures_.form = skin.mainForm ? *skin.mainForm : std::move(builtin.form);
+  MainWindowPictures& p = designPictures_;
+  p.form = skin.mainForm ? *skin.mainForm : std::move(builtin.form);
   // The mode buttons' images come as a pair or not at all.
   const bool buttons = skin.buttonUp && skin.buttonDown;
-  pictures_.buttonUp = buttons ? *skin.buttonUp : std::move(builtin.buttonUp);
-  pictures_.buttonDown = buttons ? *skin.buttonDown : std::move(builtin.buttonDown);
-  pictures_.leds = skin.leds ? *skin.leds : std::move(builtin.leds);
-  pictures_.startOff = skin.startOff ? *skin.startOff : std::move(builtin.startOff);
-  pictures_.startOn = skin.startOn ? *skin.startOn : std::move(builtin.startOn);
+  p.buttonUp = buttons ? *skin.buttonUp : std::move(builtin.buttonUp);
+  p.buttonDown = buttons ? *skin.buttonDown : std::move(builtin.buttonDown);
+  p.leds = skin.leds ? *skin.leds : std::move(builtin.leds);
+  p.startOff = skin.startOff ? *skin.startOff : std::move(builtin.startOff);
+  p.startOn = skin.startOn ? *skin.startOn : std::move(builtin.startOn);
+  pictures_ = ScalePictures(designPictures_, DpiScale(), Scale());
   ComposeBackground();
   ApplyRegion();
+  InvalidateRect(Handle(), nullptr, TRUE);
+  for (HWND window : ownerDrawn_) InvalidateRect(window, nullptr, FALSE);
+}
+
+// Everything that depends on the scale, for a new one: fonts, pictures,
+// the outline, every control's place and the icon.
+void MainWindow::ApplyScale(DpiScale scale) {
+  uiFonts_.Create(scale);
+  pictures_ = ScalePictures(designPictures_, DpiScale(), scale);
+  ComposeBackground();
+  ApplyRegion();
+  children_.Relayout();
+  PlaceDisplays();
+  SetTrayIcon();
+  if (balloon_) balloon_->SetScale(scale);
   InvalidateRect(Handle(), nullptr, TRUE);
   for (HWND window : ownerDrawn_) InvalidateRect(window, nullptr, FALSE);
 }
@@ -78,20 +107,32 @@ void MainWindow::ApplyLook() {
 // The picture with the settings pages' background, which is the window's
 // own colour (the skin's panel colour).
 void MainWindow::ComposeBackground() {
-  composed_ = Bitmap32(layout::kFormWidth, layout::kFormHeight,
-                       colors_.Resolve(form_->skinColors.PanelBackground));
+  const Rect form = layout::FormAt(Scale());
+  const Color panel = colors_.Resolve(form_->skinColors.PanelBackground);
+  composed_ = Bitmap32(form.Width(), form.Height(), panel);
   for (int y = 0; y < std::min(composed_.Height(), pictures_.form.Height()); ++y) {
-    for (int x = 0; x < std::min(composed_.Width(), pictures_.form.Width()); ++x) {
-      composed_.SetPixel(x, y, pictures_.form.Pixel(x, y));
-    }
+    const auto from = pictures_.form.Row(y);
+    auto to = composed_.Row(y);
+    std::copy_n(from.begin(), std::min(composed_.Width(), pictures_.form.Width()), to.begin());
   }
-  const Color page = colors_.Resolve(form_->skinColors.PanelBackground);
-  for (int y = layout::kPages.top; y < layout::kPages.bottom; ++y) {
-    for (int x = layout::kPages.left; x < layout::kPages.right; ++x) composed_.SetPixel(x, y, page);
+  const Rect pages = Scale()(layout::kPages);
+  for (int y = pages.top; y < pages.bottom; ++y) {
+    for (int x = pages.left; x < pages.right; ++x) composed_.SetPixel(x, y, panel);
   }
-  backBuffer_.Load(composed_);
-  pictureBrush_.Reset(CreatePatternBrush(backBuffer_.Bitmap()));
-  if (status_) status_->SetBackground(Crop(composed_, layout::kStatus));
+  ComposeNow();
+  pictureBrush_.Reset(CreatePatternBrush(BackBuffer().Bitmap()));
+  if (status_) status_->SetBackground(Crop(composed_, Scale()(layout::kStatus)));
+}
+
+const Bitmap32& MainWindow::Compose() { return composed_; }
+
+void MainWindow::SetTrayIcon() {
+  // The small icon's size at the window's scale: 16 pixels at 96 DPI.
+  const int size = SystemMetricAt(SM_CXSMICON, Scale());
+  trayIcon_.Reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                                MAKEINTRESOURCEA(kIconResource), IMAGE_ICON, size,
+                                                size, LR_DEFAULTCOLOR)));
+  tray_->SetIcon(trayIcon_ ? trayIcon_.Get() : icon_);
 }
 
 void MainWindow::ApplyRegion() {
@@ -113,17 +154,23 @@ void MainWindow::ApplyRegion() {
 }
 
 void MainWindow::ShowFirstTime() {
-  const POINT at = CentredOnScreen(layout::kFormWidth, layout::kFormHeight);
+  const Rect form = layout::FormAt(Scale());
+  const POINT at = CentredOnMonitorOf(Handle(), form.Width(), form.Height());
   SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowMainWindow();
 }
 
 void MainWindow::ShowMainWindow() {
+  for (auto& display : displays_) display->SetShown(true);
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
 }
 
-void MainWindow::HideMainWindow() { ShowWindow(Handle(), SW_HIDE); }
+void MainWindow::HideMainWindow() {
+  ShowWindow(Handle(), SW_HIDE);
+  // Nothing is composed for a window nobody sees.
+  for (auto& display : displays_) display->SetShown(false);
+}
 
 void MainWindow::CloseMainWindow() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
 
@@ -215,17 +262,19 @@ void MainWindow::Close() {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
   if (message == taskbarCreated_ && taskbarCreated_ != 0) {
     tray_->Restore();
     return 0;
   }
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(Handle());
-      backBuffer_.Show(paint.Dc(), 0, 0, layout::kFormWidth, layout::kFormHeight);
+    case WM_DPICHANGED: {
+      // The window moved to a monitor of another scale: lay it out again
+      // and take the place Windows suggests, at our own size.
+      ApplyScale(DpiScale(HIWORD(wParam)));
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      const Rect form = layout::FormAt(Scale());
+      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, form.Width(), form.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
     case WM_ACTIVATEAPP:
@@ -259,21 +308,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC) form_->RestartLoadConditions();
       return TRUE;
-    case WM_COMMAND:
-      if (children_.Command(wParam, lParam)) return 0;
-      break;
-    case WM_NOTIFY:
-      if (children_.Notify(lParam, &result)) return result;
-      break;
-    case WM_DRAWITEM:
-      if (children_.Draw(lParam)) return TRUE;
-      break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-      if (children_.Color(wParam, lParam, &result)) return result;
-      break;
     case WM_CLOSE:
       Close();
       return 0;
@@ -283,7 +317,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return Default(message, wParam, lParam);
+  return ParentWindow::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace haltwise

@@ -5,32 +5,28 @@
 
 #include "app/frm_shutdown.h"
 #include "app/main_window_host.h"
+#include "gfx/dpi_scale.h"
 #include "gfx/font_rasteriser.h"
 #include "gfx/system_colors.h"
 #include "ui/look/pictures.h"
 #include "ui/win32/balloon_hint.h"
 #include "ui/win32/bindings.h"
-#include "ui/win32/child_controls.h"
-#include "ui/win32/dib_surface.h"
 #include "ui/win32/display_window.h"
 #include "ui/win32/hint_tips.h"
+#include "ui/win32/parent_window.h"
 #include "ui/win32/status_strip.h"
 #include "ui/win32/timer_host.h"
 #include "ui/win32/tray_icon.h"
-#include "ui/win32/window.h"
+#include "ui/win32/widget_bindings.h"
 
 namespace haltwise {
-
-class Button;
-class SpinEdit;
-class ComboBox;
-class RadioButton;
-class DateTimePicker;
 
 // TfrmShutdown on the screen: a borderless window shaped by its picture,
 // with every control of the form as a real child window bound to its model
 // in both directions, the notification-area icon and the window timers.
-class MainWindow : public Window, public MainWindowHost {
+// It is laid out at its monitor's scale, and again when it moves to a
+// monitor of another scale.
+class MainWindow : public ParentWindow, public MainWindowHost {
  public:
   MainWindow(FontRasteriser& fonts, const SystemColors& colors, HICON icon);
   ~MainWindow() override;
@@ -54,35 +50,32 @@ class MainWindow : public Window, public MainWindowHost {
   void SetHourglass(bool on) override;
 
  protected:
+  const Bitmap32& Compose() override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  DpiScale Scale() const { return uiFonts_.Scale(); }
+
   // Controls (main_window_controls.cpp).
   void CreateControls();
-  void AddModeButton(Button& button, const Rect& place);
-  void AddActionToggle(Button& button, const Rect& place);
-  void AddStartButton();
-  void AddFlatButton(Button& button, const Rect& place, const std::string& text, const char* glyph,
-                     bool bold);
+  void AddButtons();
   void AddDisplays();
+  void PlaceDisplays();
   HWND AddLabel(const std::string& name, const std::string& text, const Rect& place, bool onPage,
-                HFONT font = nullptr, DWORD align = SS_LEFT);
-  void BindHint(HWND window, Control& model);
-  void DrawFace(const DRAWITEMSTRUCT& item, const Bitmap32& face);
+                DWORD align = SS_LEFT);
   Bitmap32 Background(const DRAWITEMSTRUCT& item) const;
+  FontSpec FaceFont(bool bold) const;
 
   // Settings pages (main_window_pages.cpp).
   void CreatePages();
-  // Each returns its windows: a spin edit's arrows are a window of their own.
-  std::vector<HWND> AddSpinEdit(SpinEdit& edit, const Rect& place, bool skinned);
-  std::vector<HWND> AddCombo(ComboBox& combo, const Rect& place);
-  std::vector<HWND> AddRadio(RadioButton& radio, const Rect& place);
-  std::vector<HWND> AddDatePicker(DateTimePicker& picker, const Rect& place);
+  HBRUSH PageColours(HDC dc);
   void ShowActivePage();
 
   // Window behaviour (main_window.cpp).
+  void ApplyScale(DpiScale scale);
   void ComposeBackground();
   void ApplyRegion();
+  void SetTrayIcon();
   void OnTrayMessage(LPARAM lParam);
   void ShowTrayMenu();
   void BeginDrag(LPARAM lParam);
@@ -94,18 +87,16 @@ class MainWindow : public Window, public MainWindowHost {
   HICON icon_;
   TfrmShutdown* form_ = nullptr;
 
+  // The pictures as drawn for 96 DPI, and at the window's scale.
+  MainWindowPictures designPictures_;
   MainWindowPictures pictures_;
   Bitmap32 composed_;  // the picture with the settings page's background
-  DibSurface backBuffer_;
   // The composed picture as a brush, for labels that sit on it.
   UniqueBrush pictureBrush_;
+  UniqueIcon trayIcon_;
 
-  ChildControls children_{nullptr};
-  BrushCache brushes_;
-  UniqueFont font_;
-  UniqueFont boldFont_;
-  UniqueFont titleFont_;
   std::unique_ptr<HintTips> hints_;
+  std::unique_ptr<WidgetBinder> binder_;
   std::unique_ptr<BalloonHint> balloon_;
   std::unique_ptr<TimerHost> timers_;
   std::unique_ptr<TrayIcon> tray_;

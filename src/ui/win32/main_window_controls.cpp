@@ -4,36 +4,18 @@
 // After <windows.h>:
 #include <commctrl.h>
 
+#include "controls/lcd_screen.h"
+#include "controls/log_graph.h"
 #include "ui/look/button_faces.h"
 #include "ui/look/layout.h"
+#include "ui/look/scaled_layout.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/ui_fonts.h"
 
 namespace haltwise {
 
-namespace {
-
-bool Clicked(int code) { return code == BN_CLICKED || code == BN_DOUBLECLICKED; }
-
-}  // namespace
-
 void MainWindow::CreateControls() {
-  TfrmShutdown& f = *form_;
-  children_.SetFont(font_.Get());
-
-  AddFlatButton(f.btnTitle, layout::kTitle, f.btnTitle.Caption(), nullptr, true);
-  AddFlatButton(f.btnHelp, layout::kHelp, "Help", "?", true);
-  AddFlatButton(f.btnHide, layout::kHide, "Hide", "_", true);
-  AddFlatButton(f.btnClose, layout::kClose, "Close", "x", true);
-
-  Button* modes[] = {&f.btnIdle, &f.btnSched, &f.btnCntDn, &f.btnNetTr, &f.btnDiskTr, &f.btnCustom};
-  for (int i = 0; i < 6; ++i) AddModeButton(*modes[i], layout::ModeButton(i));
-
-  Button* toggles[] = {&f.chkLogOff, &f.chkReboot, &f.chkShutdown, &f.chkSuspend, &f.chkHibernate,
-                       &f.chkForce};
-  for (int i = 0; i < 6; ++i) AddActionToggle(*toggles[i], layout::Toggle(i));
-
-  AddStartButton();
+  AddButtons();
   CreatePages();
   AddDisplays();
 }
@@ -44,155 +26,106 @@ Bitmap32 MainWindow::Background(const DRAWITEMSTRUCT& item) const {
   return Crop(composed_, {r.left, r.top, r.right, r.bottom});
 }
 
-void MainWindow::DrawFace(const DRAWITEMSTRUCT& item, const Bitmap32& face) {
-  ShowPicture(item.hDC, item.rcItem.left, item.rcItem.top, face);
-}
+FontSpec MainWindow::FaceFont(bool bold) const { return Scale()(UiFontSpec(bold)); }
 
-void MainWindow::BindHint(HWND window, Control& model) {
-  hints_->SetHint(window, model.Hint());
-  auto last = std::make_shared<std::string>(model.Hint());
-  bindings_.Listen(model.Changed, [this, window, &model, last] {
-    if (model.Hint() == *last) return;
-    *last = model.Hint();
-    hints_->SetHint(window, model.Hint());
-  });
-}
+void MainWindow::AddButtons() {
+  TfrmShutdown& f = *form_;
+  const auto focused = [](const DRAWITEMSTRUCT& item) { return (item.itemState & ODS_FOCUS) != 0; };
 
-// Every owner-drawn button follows its model: caption as window text,
-// enabled state, and a repaint for pressed state and colours.
-void MainWindow::AddModeButton(Button& button, const Rect& place) {
-  HWND window = children_.Add(
-      button.Name(), "BUTTON", button.Caption(), WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, place,
-      {.command = [&button](int code) {
-         if (Clicked(code)) button.UserClick();
-       },
-       .draw = [this, &button](const DRAWITEMSTRUCT& item) {
-         FaceText text{button.Caption(), UiFontSpec(button.Bold()),
-                       (item.itemState & ODS_FOCUS) != 0};
-         text.font.color = button.FontColor();
-         DrawFace(item, ImageButtonFace({colors_, fonts_}, Background(item),
-                                        button.Down() ? pictures_.buttonDown : pictures_.buttonUp,
-                                        text));
-       }});
-  ownerDrawn_.push_back(window);
-  bindings_.Listen(button.Changed, [window, &button] {
-    SetWindowTextIfChanged(window, button.Caption());
-    EnableWindow(window, button.Enabled());
-    InvalidateRect(window, nullptr, FALSE);
-  });
-  BindHint(window, button);
-}
+  // The title strip's buttons: flat, in the title colour. The small ones
+  // show a glyph; their window text is their hint, so they have a name.
+  struct Flat {
+    Button& button;
+    Rect place;
+    const char* glyph;
+    const char* name;
+  };
+  const Flat flats[] = {{f.btnTitle, layout::kTitle, nullptr, nullptr},
+                        {f.btnHelp, layout::kHelp, "?", "Help"},
+                        {f.btnHide, layout::kHide, "_", "Hide"},
+                        {f.btnClose, layout::kClose, "x", "Close"}};
+  for (const Flat& flat : flats) {
+    Button& button = flat.button;
+    const char* glyph = flat.glyph;
+    ownerDrawn_.push_back(binder_->ImageButton(
+        button, flat.place,
+        [this, &button, glyph, focused](const DRAWITEMSTRUCT& item) {
+          FaceText face{glyph ? std::string(glyph) : button.Caption(), FaceFont(true), focused(item)};
+          face.font.color = form_->btnTitle.FontColor();
+          return FlatButtonFace({colors_, fonts_}, Background(item),
+                                (item.itemState & ODS_SELECTED) != 0, face);
+        },
+        false, flat.name ? flat.name : ""));
+  }
 
-void MainWindow::AddActionToggle(Button& button, const Rect& place) {
-  HWND window = children_.Add(
-      button.Name(), "BUTTON", button.Caption(), WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, place,
-      {.command = [&button](int code) {
-         if (Clicked(code)) button.UserClick();
-       },
-       .draw = [this, &button](const DRAWITEMSTRUCT& item) {
-         const GlyphState state = !button.Enabled() ? GlyphState::kDisabled
-                                  : button.Down()   ? GlyphState::kExclusive
-                                                    : GlyphState::kUp;
-         // The toggle's images are the square of the skin's form colour,
-         // stretched over the whole button.
-         const Bitmap32& square = form_->skinPictures.actionSquare;
-         const Color fill = square.Empty() ? clNone : square.Pixel(0, 0);
-         FaceText text{button.Caption(), UiFontSpec(button.Bold()),
-                       (item.itemState & ODS_FOCUS) != 0};
-         text.font.color = button.FontColor();
-         DrawFace(item, GlyphToggleFace({colors_, fonts_}, Background(item), pictures_.leds, state,
-                                        fill, text));
-       }});
-  ownerDrawn_.push_back(window);
-  bindings_.Listen(button.Changed, [window, &button] {
-    SetWindowTextIfChanged(window, button.Caption());
-    EnableWindow(window, button.Enabled());
-    InvalidateRect(window, nullptr, FALSE);
-  });
-  BindHint(window, button);
-}
+  Button* modes[] = {&f.btnIdle, &f.btnSched, &f.btnCntDn, &f.btnNetTr, &f.btnDiskTr, &f.btnCustom};
+  for (int i = 0; i < 6; ++i) {
+    Button& button = *modes[i];
+    ownerDrawn_.push_back(binder_->ImageButton(
+        button, layout::ModeButton(i),
+        [this, &button, focused](const DRAWITEMSTRUCT& item) {
+          FaceText text{button.Caption(), FaceFont(button.Bold()), focused(item)};
+          text.font.color = button.FontColor();
+          return ImageButtonFace({colors_, fonts_}, Background(item),
+                                 button.Down() ? pictures_.buttonDown : pictures_.buttonUp, text);
+        },
+        true));
+  }
 
-void MainWindow::AddStartButton() {
-  Button& start = form_->btnStart;
-  HWND window = children_.Add(
-      start.Name(), "BUTTON", start.Caption(), WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-      layout::kStart,
-      {.command = [&start](int code) {
-         if (Clicked(code)) start.UserClick();
-       },
-       .draw = [this, &start](const DRAWITEMSTRUCT& item) {
-         FaceText text{start.Caption(), UiFontSpec(true), (item.itemState & ODS_FOCUS) != 0};
-         text.font.color = clWhite;
-         DrawFace(item, ImageButtonFace({colors_, fonts_}, Background(item),
-                                        start.Down() ? pictures_.startOn : pictures_.startOff,
-                                        text));
-       }});
-  ownerDrawn_.push_back(window);
-  bindings_.Listen(start.Changed, [window, &start] {
-    SetWindowTextIfChanged(window, start.Caption());
-    EnableWindow(window, start.Enabled());
-    InvalidateRect(window, nullptr, FALSE);
-  });
-  BindHint(window, start);
-}
+  Button* toggles[] = {&f.chkLogOff, &f.chkReboot, &f.chkShutdown, &f.chkSuspend, &f.chkHibernate,
+                       &f.chkForce};
+  for (int i = 0; i < 6; ++i) {
+    Button& button = *toggles[i];
+    ownerDrawn_.push_back(binder_->ImageButton(
+        button, layout::Toggle(i),
+        [this, &button, focused](const DRAWITEMSTRUCT& item) {
+          const GlyphState state = !button.Enabled() ? GlyphState::kDisabled
+                                   : button.Down()   ? GlyphState::kExclusive
+                                                     : GlyphState::kUp;
+          // The toggle's images are the square of the skin's form colour,
+          // stretched over the whole button.
+          const Bitmap32& square = form_->skinPictures.actionSquare;
+          const Color fill = square.Empty() ? clNone : square.Pixel(0, 0);
+          FaceText text{button.Caption(), FaceFont(button.Bold()), focused(item)};
+          text.font.color = button.FontColor();
+          return GlyphToggleFace({colors_, fonts_}, Background(item), pictures_.leds, state, fill,
+                                 text);
+        },
+        true));
+  }
 
-// The title strip's buttons: flat, in the title colour. The small ones show
-// a glyph; their window text is their hint, so they have a name.
-void MainWindow::AddFlatButton(Button& button, const Rect& place, const std::string& text,
-                               const char* glyph, bool bold) {
-  HWND window = children_.Add(
-      button.Name(), "BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, place,
-      {.command = [&button](int code) {
-         if (Clicked(code)) button.Click();
-       },
-       .draw = [this, &button, glyph, bold](const DRAWITEMSTRUCT& item) {
-         FaceText face{glyph ? std::string(glyph) : button.Caption(), UiFontSpec(bold),
-                       (item.itemState & ODS_FOCUS) != 0};
-         face.font.color = form_->btnTitle.FontColor();
-         DrawFace(item, FlatButtonFace({colors_, fonts_}, Background(item),
-                                       (item.itemState & ODS_SELECTED) != 0, face));
-       }});
-  ownerDrawn_.push_back(window);
-  bindings_.Listen(button.Changed, [window, &button, glyph] {
-    if (!glyph) SetWindowTextIfChanged(window, button.Caption());
-    InvalidateRect(window, nullptr, FALSE);
-  });
-  BindHint(window, button);
+  Button& start = f.btnStart;
+  ownerDrawn_.push_back(binder_->ImageButton(
+      start, layout::kStart,
+      [this, &start, focused](const DRAWITEMSTRUCT& item) {
+        FaceText text{start.Caption(), FaceFont(true), focused(item)};
+        text.font.color = clWhite;
+        return ImageButtonFace({colors_, fonts_}, Background(item),
+                               start.Down() ? pictures_.startOn : pictures_.startOff, text);
+      },
+      true));
 }
 
 HWND MainWindow::AddLabel(const std::string& name, const std::string& text, const Rect& place,
-                          bool onPage, HFONT font, DWORD align) {
-  if (font) children_.SetFont(font);
-  HWND window = children_.Add(
-      name, "STATIC", text, WS_VISIBLE | SS_NOPREFIX | align, place,
-      {.color = [this, onPage, place](HDC dc) -> HBRUSH {
-         const Color text = colors_.Resolve(form_->pcConfig.FontColor());
-         SetTextColor(dc, ToColorRef(text));
-         if (!onPage) {
-           // The window picture shows through: a brush of the picture,
-           // aligned to the label's place.
-           SetBkMode(dc, TRANSPARENT);
-           SetBrushOrgEx(dc, -place.left, -place.top, nullptr);
-           return pictureBrush_.Get();
-         }
-         const Color page = colors_.Resolve(form_->skinColors.PanelBackground);
-         SetBkColor(dc, ToColorRef(page));
-         return brushes_.Get(page);
-       }});
-  if (font) children_.SetFont(font_.Get());
-  return window;
+                          bool onPage, DWORD align) {
+  if (onPage) return binder_->Label(name, text, place, align, [this](HDC dc) { return PageColours(dc); });
+  return binder_->Label(name, text, place, align, [this, place](HDC dc) -> HBRUSH {
+    SetTextColor(dc, ToColorRef(colors_.Resolve(form_->pcConfig.FontColor())));
+    // The window picture shows through: a brush of the picture, aligned to
+    // the label's place.
+    SetBkMode(dc, TRANSPARENT);
+    const Rect shown = Scale()(place);
+    SetBrushOrgEx(dc, -shown.left, -shown.top, nullptr);
+    return pictureBrush_.Get();
+  });
 }
 
 void MainWindow::AddDisplays() {
   TfrmShutdown& f = *form_;
   displays_.push_back(std::make_unique<DisplayWindow>(
-      f.LCD,
-      [&f] {
-        std::string text = f.LCD.Lines().empty() ? std::string() : f.LCD.Lines().front();
-        return text;
-      },
+      f.LCD, [&f] { return f.LCD.Lines().empty() ? std::string() : f.LCD.Lines().front(); },
       nullptr));
-  displays_.back()->Create(Handle(), layout::kLcd);
+  displays_.back()->Create(Handle(), layout::LcdAt(Scale()));
 
   struct GraphPlace {
     TLogGraph& graph;
@@ -211,15 +144,14 @@ void MainWindow::AddDisplays() {
     auto mouseDown = g.mouseDown;
     displays_.push_back(std::make_unique<DisplayWindow>(
         graph, [&graph] { return graph.Name(); }, [this, mouseDown] { (form_->*mouseDown)(); }));
-    displays_.back()->Create(Handle(), g.place);
-    BindHint(displays_.back()->Handle(), graph);
+    displays_.back()->Create(Handle(), Scale()(g.place));
+    binder_->Hint(displays_.back()->Handle(), graph);
     const Rect captionPlace = layout::GraphCaption(g.place);
     if (g.caption) {
-      AddLabel(std::string(graph.Name()) + "Caption", g.caption, captionPlace, false, nullptr,
-               SS_CENTER);
+      AddLabel(std::string(graph.Name()) + "Caption", g.caption, captionPlace, false, SS_CENTER);
     } else {
       HWND label = AddLabel(f.lblCustomCtr.Name(), f.lblCustomCtr.Caption(), captionPlace, false,
-                            nullptr, SS_CENTER | SS_ENDELLIPSIS);
+                            SS_CENTER | SS_ENDELLIPSIS);
       bindings_.Listen(f.lblCustomCtr.Changed, [this, label] {
         SetWindowTextIfChanged(label, form_->lblCustomCtr.Caption());
         // A transparent label leaves its old text behind unless the parent
@@ -233,7 +165,28 @@ void MainWindow::AddDisplays() {
   }
 
   status_ = std::make_unique<StatusStrip>(f.lblStatusBar, f.JvContentScroller, fonts_, colors_);
-  status_->Create(Handle(), layout::kStatus);
+  status_->Create(Handle(), Scale()(layout::kStatus), Scale());
+  PlaceDisplays();
+}
+
+// The displays at the window's scale: the LCD's dots and the graphs' bar
+// spacing grow with it.
+void MainWindow::PlaceDisplays() {
+  TfrmShutdown& f = *form_;
+  const DpiScale scale = Scale();
+  const layout::LcdDots dots = layout::LcdDotsAt(scale);
+  f.LCD.SetPixelSize(static_cast<TPixelSize>(dots.dot));
+  f.LCD.SetPixelSpacing(static_cast<std::int8_t>(dots.spacing));
+  const Rect graphs[] = {layout::kGraphCpu, layout::kGraphNet, layout::kGraphDisk,
+                         layout::kGraphCustom};
+  displays_[0]->Place(layout::LcdAt(scale));
+  TLogGraph* models[] = {&f.lgCPU, &f.lgNet, &f.lgDisk, &f.lgCustom};
+  for (std::size_t i = 0; i < 4; ++i) {
+    models[i]->SetBetweenSpace(static_cast<std::uint8_t>(layout::GraphBarSpacingAt(scale)));
+    models[i]->SetTextScale(scale);
+    displays_[i + 1]->Place(scale(graphs[i]));
+  }
+  status_->Place(scale(layout::kStatus), scale);
 }
 
 }  // namespace haltwise

@@ -3,12 +3,7 @@
 #include "platform/win32/windows_api.h"
 // After <windows.h>:
 #include <commctrl.h>
-#include <uxtheme.h>
 
-#include <cmath>
-
-#include "platform/datetime.h"
-#include "platform/text.h"
 #include "ui/look/layout.h"
 #include "ui/look/sentence_layout.h"
 #include "ui/win32/main_window.h"
@@ -21,26 +16,6 @@ namespace {
 constexpr int kPageMargin = 8;
 constexpr int kSpinWidth = 50;
 constexpr int kWideList = 219;
-
-SYSTEMTIME ToSystemTime(DateTime value) {
-  const SystemTime t = DateTimeToSystemTime(value);
-  SYSTEMTIME st{};
-  st.wYear = t.year;
-  st.wMonth = t.month;
-  st.wDayOfWeek = t.dayOfWeek;
-  st.wDay = t.day;
-  st.wHour = t.hour;
-  st.wMinute = t.minute;
-  st.wSecond = t.second;
-  st.wMilliseconds = t.milliseconds;
-  return st;
-}
-
-DateTime FromSystemTime(const SYSTEMTIME& st) {
-  if (!IsValidDate(st.wYear, st.wMonth, st.wDay)) return 0;
-  return EncodeDate(st.wYear, st.wMonth, st.wDay) +
-         EncodeTime(st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
-}
 
 Rect OnPage(const Rect& r) {
   const int x = layout::kPages.left + kPageMargin, y = layout::kPages.top + kPageMargin;
@@ -68,19 +43,36 @@ void MainWindow::CreatePages() {
     int width = 0;
     bool breakBefore = false;
   };
+  // Texts are measured in the window's font and laid out at 96 DPI.
+  const auto measure = [this](const std::string& text) {
+    return Scale().ToDesignCeil(MeasureTextWidth(uiFonts_.Get(UiFontRole::kNormal), text.c_str()));
+  };
   const auto spin = [this](SpinEdit& edit, bool skinned) {
-    return Piece{"", [this, &edit, skinned](const Rect& r) { return AddSpinEdit(edit, r, skinned); },
+    WidgetBinder::Colours colours = nullptr;
+    if (skinned) {
+      colours = [this, &edit](HDC dc) -> HBRUSH {
+        SetTextColor(dc, ToColorRef(colors_.Resolve(edit.FontColor())));
+        const Color back = colors_.Resolve(edit.BackgroundColor());
+        SetBkColor(dc, ToColorRef(back));
+        return brushes_.Get(back);
+      };
+    }
+    return Piece{"", [this, &edit, colours](const Rect& r) { return binder_->SpinEdit(edit, r, colours); },
                  kSpinWidth};
   };
   const auto combo = [this](ComboBox& list, int width, bool breakBefore) {
-    return Piece{"", [this, &list](const Rect& r) { return AddCombo(list, r); }, width, breakBefore};
+    return Piece{"", [this, &list](const Rect& r) { return binder_->Combo(list, r); }, width,
+                 breakBefore};
   };
-  const auto radio = [this](RadioButton& button) {
-    const int width = MeasureTextWidth(font_.Get(), button.Caption().c_str()) + 20;
-    return Piece{"", [this, &button](const Rect& r) { return AddRadio(button, r); }, width};
+  const auto radio = [this, measure](RadioButton& button) {
+    const int width = measure(button.Caption()) + 20;
+    return Piece{"", [this, &button](const Rect& r) {
+                   return binder_->Radio(button, r, [this](HDC dc) { return PageColours(dc); });
+                 },
+                 width};
   };
   const auto picker = [this](DateTimePicker& p, int width) {
-    return Piece{"", [this, &p](const Rect& r) { return AddDatePicker(p, r); }, width};
+    return Piece{"", [this, &p](const Rect& r) { return binder_->DatePicker(p, r); }, width};
   };
   const auto words = [](const char* text, bool breakBefore = false) {
     return Piece{text, nullptr, 0, breakBefore};
@@ -115,10 +107,6 @@ void MainWindow::CreatePages() {
   SentenceMetrics metrics;
   metrics.width = layout::kPages.Width() - 2 * kPageMargin;
   metrics.rowHeight = 21;
-  // A static control wraps a text that fills its width exactly: leave room.
-  const auto measure = [this](const std::string& text) {
-    return MeasureTextWidth(font_.Get(), text.c_str()) + 3;
-  };
   for (const auto& [page, pieces] : sentences) {
     const std::size_t index = pageOf(page);
     std::vector<SentencePiece> flow;
@@ -126,7 +114,9 @@ void MainWindow::CreatePages() {
       flow.push_back({pieces[i].text, pieces[i].make ? static_cast<int>(i) : -1, pieces[i].width,
                       pieces[i].breakBefore});
     }
-    for (const PlacedPiece& placed : LayoutSentence(flow, metrics, measure)) {
+    // A static control wraps a text that fills its width exactly: leave room.
+    const auto labelWidth = [&measure](const std::string& text) { return measure(text) + 3; };
+    for (const PlacedPiece& placed : LayoutSentence(flow, metrics, labelWidth)) {
       const Rect r = OnPage(placed.place);
       if (placed.controlId >= 0) {
         for (HWND window : pieces[static_cast<std::size_t>(placed.controlId)].make(r)) {
@@ -140,10 +130,11 @@ void MainWindow::CreatePages() {
 
   // The start page: the product and its version.
   const std::size_t splash = pageOf("tsSplash");
-  pages_[splash].push_back(AddLabel("lblTitle", "Haltwise", OnPage({0, 34, 219, 70}), true,
-                                    titleFont_.Get(), SS_CENTER));
+  children_.SetFontRole(UiFontRole::kTitle);
+  pages_[splash].push_back(AddLabel("lblTitle", "Haltwise", OnPage({0, 34, 219, 70}), true, SS_CENTER));
+  children_.SetFontRole(UiFontRole::kNormal);
   HWND version = AddLabel(f.lblVer.Name(), f.lblVer.Caption(), OnPage({0, 74, 219, 90}), true,
-                          nullptr, SS_CENTER);
+                          SS_CENTER);
   pages_[splash].push_back(version);
   bindings_.Listen(f.lblVer.Changed, [version, this] {
     SetWindowTextIfChanged(version, form_->lblVer.Caption());
@@ -163,138 +154,17 @@ void MainWindow::ShowActivePage() {
   if (active >= 0 && active < static_cast<int>(pages_.size())) {
     for (HWND window : pages_[static_cast<std::size_t>(active)]) ShowWindow(window, SW_SHOW);
   }
-  RECT page{layout::kPages.left, layout::kPages.top, layout::kPages.right, layout::kPages.bottom};
+  const Rect pages = Scale()(layout::kPages);
+  RECT page{pages.left, pages.top, pages.right, pages.bottom};
   InvalidateRect(Handle(), &page, FALSE);
 }
 
-// An edit with arrows. While the user types, every whole number goes to
-// the model (which clamps it); leaving the edit shows the model's value.
-std::vector<HWND> MainWindow::AddSpinEdit(SpinEdit& edit, const Rect& place, bool skinned) {
-  auto self = std::make_shared<HWND>(nullptr);
-  auto typing = std::make_shared<bool>(false);
-  const auto show = [&edit, self] { SetWindowTextIfChanged(*self, FloatToText(edit.Value())); };
-  *self = children_.Add(
-      edit.Name(), "EDIT", FloatToText(edit.Value()), WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL,
-      place,
-      {.command =
-           [&edit, self, typing, show](int code) {
-             if (code == EN_CHANGE && !*typing) {
-               if (const auto value = TryStrToIntStrict(WindowText(*self))) {
-                 *typing = true;
-                 edit.SetValue(*value);
-                 *typing = false;
-               }
-             } else if (code == EN_KILLFOCUS) {
-               show();
-             }
-           },
-       .color = [this, &edit, skinned](HDC dc) -> HBRUSH {
-         if (!skinned) return nullptr;
-         SetTextColor(dc, ToColorRef(colors_.Resolve(edit.FontColor())));
-         const Color back = colors_.Resolve(edit.BackgroundColor());
-         SetBkColor(dc, ToColorRef(back));
-         return brushes_.Get(back);
-       }},
-      WS_EX_CLIENTEDGE);
-  HWND arrows = CreateWindowExA(0, UPDOWN_CLASSA, nullptr,
-                                WS_CHILD | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS |
-                                    UDS_NOTHOUSANDS,
-                                0, 0, 0, 0, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(*self), 0);
-  SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(edit.MinValue()),
-               static_cast<LPARAM>(edit.MaxValue()));
-  bindings_.Listen(edit.Changed, [this, &edit, self, typing, show] {
-    if (!*typing) show();
-    EnableWindow(*self, edit.Enabled());
-    InvalidateRect(*self, nullptr, TRUE);
-  });
-  BindHint(*self, edit);
-  return {*self, arrows};
-}
-
-std::vector<HWND> MainWindow::AddCombo(ComboBox& combo, const Rect& place) {
-  auto self = std::make_shared<HWND>(nullptr);
-  auto shown = std::make_shared<std::vector<std::string>>();
-  const Rect dropped{place.left, place.top, place.right, place.top + 220};
-  *self = children_.Add(combo.Name(), "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                        dropped, {.command = [&combo, self](int code) {
-                          if (code != CBN_SELCHANGE) return;
-                          combo.UserSelect(static_cast<int>(SendMessageA(*self, CB_GETCURSEL, 0, 0)));
-                        }});
-  const auto follow = [&combo, self, shown] {
-    if (*shown != combo.Items()) {
-      SendMessageA(*self, CB_RESETCONTENT, 0, 0);
-      for (const std::string& item : combo.Items()) {
-        SendMessageA(*self, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-      }
-      *shown = combo.Items();
-    }
-    if (SendMessageA(*self, CB_GETCURSEL, 0, 0) != combo.ItemIndex()) {
-      SendMessageA(*self, CB_SETCURSEL, static_cast<WPARAM>(combo.ItemIndex()), 0);
-    }
-    EnableWindow(*self, combo.Enabled());
-  };
-  follow();
-  bindings_.Listen(combo.Changed, follow);
-  BindHint(*self, combo);
-  return {*self};
-}
-
-std::vector<HWND> MainWindow::AddRadio(RadioButton& radio, const Rect& place) {
-  auto self = std::make_shared<HWND>(nullptr);
-  *self = children_.Add(radio.Name(), "BUTTON", radio.Caption(), WS_TABSTOP | BS_RADIOBUTTON, place,
-                        {.command =
-                             [&radio](int code) {
-                               if (code == BN_CLICKED) radio.SetChecked(true);
-                             },
-                         .color = [this](HDC dc) -> HBRUSH {
-                           SetTextColor(dc, ToColorRef(colors_.Resolve(form_->pcConfig.FontColor())));
-                           const Color page = colors_.Resolve(form_->skinColors.PanelBackground);
-                           SetBkColor(dc, ToColorRef(page));
-                           return brushes_.Get(page);
-                         }});
-  // Themed radio buttons ignore the text colour; these follow the skin.
-  SetWindowTheme(*self, L"", L"");
-  const auto follow = [&radio, self] {
-    SetWindowTextIfChanged(*self, radio.Caption());
-    SendMessageA(*self, BM_SETCHECK, radio.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-    EnableWindow(*self, radio.Enabled());
-  };
-  follow();
-  bindings_.Listen(radio.Changed, follow);
-  BindHint(*self, radio);
-  return {*self};
-}
-
-std::vector<HWND> MainWindow::AddDatePicker(DateTimePicker& picker, const Rect& place) {
-  auto self = std::make_shared<HWND>(nullptr);
-  auto picking = std::make_shared<bool>(false);
-  const DWORD style = picker.PickerKind() == DateTimePicker::Kind::Date
-                          ? DTS_SHORTDATEFORMAT
-                          : DTS_TIMEFORMAT | DTS_UPDOWN;
-  *self = children_.Add(picker.Name(), DATETIMEPICK_CLASSA, "", WS_TABSTOP | style, place,
-                        {.notify = [&picker, self, picking](const NMHDR& header) -> LRESULT {
-                          if (header.code != DTN_DATETIMECHANGE) return 0;
-                          SYSTEMTIME st{};
-                          if (SendMessageA(*self, DTM_GETSYSTEMTIME, 0,
-                                           reinterpret_cast<LPARAM>(&st)) != GDT_VALID) {
-                            return 0;
-                          }
-                          *picking = true;
-                          picker.UserChange(FromSystemTime(st));
-                          *picking = false;
-                          return 0;
-                        }});
-  const auto follow = [&picker, self, picking] {
-    EnableWindow(*self, picker.Enabled());
-    if (*picking) return;
-    SYSTEMTIME st = ToSystemTime(picker.Value());
-    SendMessageA(*self, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
-  };
-  follow();
-  bindings_.Listen(picker.Changed, follow);
-  BindHint(*self, picker);
-  return {*self};
+// The settings pages' own colours: the skin's text on the panel colour.
+HBRUSH MainWindow::PageColours(HDC dc) {
+  SetTextColor(dc, ToColorRef(colors_.Resolve(form_->pcConfig.FontColor())));
+  const Color page = colors_.Resolve(form_->skinColors.PanelBackground);
+  SetBkColor(dc, ToColorRef(page));
+  return brushes_.Get(page);
 }
 
 }  // namespace haltwise

@@ -27,11 +27,4 @@ void RunModalLoop(HWND dialog, HWND owner, const std::function<bool()>& done,
   if (owner && IsWindowVisible(owner)) SetActiveWindow(owner);
 }
 
-POINT CentredOnScreen(int width, int height) {
-  RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  return {work.left + (work.right - work.left - width) / 2,
-          work.top + (work.bottom - work.top - height) / 2};
-}
-
 }  // namespace haltwise

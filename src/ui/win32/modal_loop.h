@@ -12,8 +12,4 @@ namespace haltwise {
 void RunModalLoop(HWND dialog, HWND owner, const std::function<bool()>& done,
                   const std::function<void()>& onQuit);
 
-// Top-left corner that centres a window of this size on the screen's work
-// area.
-POINT CentredOnScreen(int width, int height);
-
 }  // namespace haltwise

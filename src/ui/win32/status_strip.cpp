@@ -3,8 +3,6 @@
 #include "gfx/canvas.h"
 #include "ui/look/word_wrap.h"
 #include "ui/win32/child_controls.h"
-#include "ui/win32/dib_surface.h"
-#include "ui/win32/gdi_handles.h"
 #include "ui/win32/ui_fonts.h"
 
 namespace haltwise {
@@ -23,23 +21,33 @@ StatusStrip::StatusStrip(Control& label, ContentScroller& scroller, FontRasteris
 
 FontSpec StatusStrip::Font() { return UiFontSpec(false); }
 
-void StatusStrip::Create(HWND parent, const Rect& place) {
+void StatusStrip::Create(HWND parent, const Rect& place, DpiScale scale) {
   RegisterWindowClass(kClassName, nullptr);
   width_ = place.Width();
   height_ = place.Height();
+  scale_ = scale;
   Window::Create(0, kClassName, label_.Caption(), WS_CHILD | WS_VISIBLE, place.left, place.top,
                  width_, height_, parent);
   bindings_.Listen(label_.Changed, [this] {
     SetWindowTextIfChanged(Handle(), label_.Caption());
-    InvalidateRect(Handle(), nullptr, FALSE);
+    Recompose();
   });
   bindings_.Listen(scroller_.Changed, [this] { FollowScroller(); });
   FollowScroller();
 }
 
+void StatusStrip::Place(const Rect& place, DpiScale scale) {
+  width_ = place.Width();
+  height_ = place.Height();
+  scale_ = scale;
+  SetWindowPos(Handle(), nullptr, place.left, place.top, width_, height_,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  Recompose();
+}
+
 void StatusStrip::SetBackground(Bitmap32 background) {
   background_ = std::move(background);
-  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+  Recompose();
 }
 
 void StatusStrip::FollowScroller() {
@@ -52,13 +60,17 @@ void StatusStrip::FollowScroller() {
   } else {
     KillTimer(Handle(), kScrollTimer);
   }
-  InvalidateRect(Handle(), nullptr, FALSE);
+  Recompose();
 }
 
-void StatusStrip::Paint(HDC dc) {
-  Bitmap32 image = background_.Empty() ? Bitmap32(width_, height_, clBlack) : background_;
-  Canvas canvas(image, colors_, fonts_);
-  canvas.font = Font();
+const Bitmap32& StatusStrip::Compose() {
+  if (background_.Width() == width_ && background_.Height() == height_) {
+    picture_ = background_;
+  } else {
+    picture_ = Bitmap32(width_, height_, clBlack);
+  }
+  Canvas canvas(picture_, colors_, fonts_);
+  canvas.font = scale_(Font());
   canvas.font.color = label_.FontColor();
   canvas.brush.hollow = true;
   const auto lines = WrapText(fonts_, canvas.font, label_.Caption(), width_);
@@ -66,36 +78,29 @@ void StatusStrip::Paint(HDC dc) {
   const int textHeight = static_cast<int>(lines.size()) * lineHeight;
   // A text that fits is centred; a scrolling one runs round with a gap.
   const int top = scrolling_ ? -offset_ : (height_ - textHeight) / 2;
-  const int period = textHeight + kScrollGap;
+  const int period = textHeight + scale_(kScrollGap);
   for (int pass = 0; pass < (scrolling_ ? 2 : 1); ++pass) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
       canvas.WriteText(0, top + pass * period + static_cast<int>(i) * lineHeight, lines[i]);
     }
   }
-  ShowPicture(dc, 0, 0, image);
+  return picture_;
 }
 
 LRESULT StatusStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(Handle());
-      Paint(paint.Dc());
-      return 0;
-    }
     case WM_TIMER:
       if (wParam == kScrollTimer) {
-        const int period = scroller_.ScrollLength() + kScrollGap;
+        const int period = scale_(scroller_.ScrollLength() + kScrollGap);
         offset_ = period > 0 ? (offset_ + 1) % period : 0;
-        InvalidateRect(Handle(), nullptr, FALSE);
+        Recompose();
         return 0;
       }
       break;
     default:
       break;
   }
-  return Default(message, wParam, lParam);
+  return BufferedWindow::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace haltwise

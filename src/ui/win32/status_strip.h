@@ -7,7 +7,8 @@
 #include "gfx/geometry.h"
 #include "gfx/system_colors.h"
 #include "ui/win32/bindings.h"
-#include "ui/win32/window.h"
+#include "gfx/dpi_scale.h"
+#include "ui/win32/buffered_window.h"
 #include "widgets/content_scroller.h"
 #include "widgets/control.h"
 
@@ -16,22 +17,25 @@ namespace haltwise {
 // The status line: the label's text word-wrapped in its font colour over
 // the window picture, scrolled up by one pixel every 100 ms while the
 // scroller is active. The window text is the status text.
-class StatusStrip : public Window {
+class StatusStrip : public BufferedWindow {
  public:
   StatusStrip(Control& label, ContentScroller& scroller, FontRasteriser& fonts,
               const SystemColors& colors);
 
-  void Create(HWND parent, const Rect& place);
+  // `place` in pixels of the parent, with the text at `scale`.
+  void Create(HWND parent, const Rect& place, DpiScale scale);
+  void Place(const Rect& place, DpiScale scale);
   // The piece of the window picture behind the strip.
   void SetBackground(Bitmap32 background);
 
+  // At 96 DPI.
   static FontSpec Font();
 
  protected:
+  const Bitmap32& Compose() override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint(HDC dc);
   void FollowScroller();
 
   Control& label_;
@@ -39,6 +43,8 @@ class StatusStrip : public Window {
   FontRasteriser& fonts_;
   const SystemColors& colors_;
   Bitmap32 background_;
+  Bitmap32 picture_;
+  DpiScale scale_;
   int width_ = 0;
   int height_ = 0;
   int offset_ = 0;

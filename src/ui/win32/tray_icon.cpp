@@ -1,13 +1,20 @@
 #include "ui/win32/tray_icon.h"
 
-
 #include <algorithm>
 #include <cstring>
 
 namespace haltwise {
 
-TrayIcon::TrayIcon(HWND owner, UINT callbackMessage, HICON icon)
-    : owner_(owner), callbackMessage_(callbackMessage), icon_(icon) {}
+TrayIcon::TrayIcon(HWND owner, UINT callbackMessage)
+    : owner_(owner), callbackMessage_(callbackMessage) {}
+
+void TrayIcon::SetIcon(HICON icon) {
+  if (icon == icon_) return;
+  icon_ = icon;
+  if (!shown_) return;
+  NOTIFYICONDATAA data = Data(NIF_ICON);
+  Shell_NotifyIconA(NIM_MODIFY, &data);
+}
 
 NOTIFYICONDATAA TrayIcon::Data(UINT flags) const {
   NOTIFYICONDATAA data{};

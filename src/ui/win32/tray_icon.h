@@ -11,11 +11,13 @@ namespace haltwise {
 // `callbackMessage` with the mouse message in lParam.
 class TrayIcon {
  public:
-  TrayIcon(HWND owner, UINT callbackMessage, HICON icon);
+  TrayIcon(HWND owner, UINT callbackMessage);
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
   ~TrayIcon() { Hide(); }
 
+  // The icon shown, sized for the notification area's scale; not owned.
+  void SetIcon(HICON icon);
   void Show();
   void Hide();
   bool Shown() const { return shown_; }
@@ -29,7 +31,7 @@ class TrayIcon {
 
   HWND owner_;
   UINT callbackMessage_;
-  HICON icon_;
+  HICON icon_ = nullptr;
   std::string hint_;
   bool shown_ = false;
 };

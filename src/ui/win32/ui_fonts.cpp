@@ -33,6 +33,13 @@ UniqueFont CreateUiFont(const FontSpec& fontSpec) {
   return UniqueFont(CreateFontIndirectA(&lf));
 }
 
+void UiFontSet::Create(DpiScale scale) {
+  scale_ = scale;
+  fonts_[static_cast<int>(UiFontRole::kNormal)] = CreateUiFont(scale(UiFontSpec(false)));
+  fonts_[static_cast<int>(UiFontRole::kBold)] = CreateUiFont(scale(UiFontSpec(true)));
+  fonts_[static_cast<int>(UiFontRole::kTitle)] = CreateUiFont(scale(SplashTitleFontSpec()));
+}
+
 int MeasureTextWidth(HFONT font, const char* text) {
   HDC screen = GetDC(nullptr);
   SIZE size{};

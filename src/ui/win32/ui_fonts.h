@@ -1,4 +1,5 @@
 #pragma once
+#include "gfx/dpi_scale.h"
 #include "gfx/font.h"
 #include "ui/win32/gdi_handles.h"
 
@@ -10,6 +11,19 @@ namespace haltwise {
 FontSpec UiFontSpec(bool bold = false);
 FontSpec SplashTitleFontSpec();
 UniqueFont CreateUiFont(const FontSpec& fontSpec);
+// The fonts a window's native controls use, at the window's DPI.
+enum class UiFontRole { kNormal, kBold, kTitle };
+class UiFontSet {
+ public:
+  void Create(DpiScale scale);
+  HFONT Get(UiFontRole role) const { return fonts_[static_cast<int>(role)].Get(); }
+  DpiScale Scale() const { return scale_; }
+
+ private:
+  UniqueFont fonts_[3];
+  DpiScale scale_;
+};
+
 // Width of a text in a font, as GDI measures it.
 int MeasureTextWidth(HFONT font, const char* text);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/dpi_scale.h"
+#include "ui/look/confirm_layout.h"
 #include "ui/look/layout.h"
 #include "ui/look/scaled_layout.h"
 
@@ -131,3 +132,24 @@ TEST(DpiScaleTest, RoundsHalvesAwayFromZeroAndScalesFonts) {
 
 }  // namespace
 }  // namespace haltwise::layout
+
+namespace haltwise::confirm_layout {
+namespace {
+
+TEST(ConfirmLayout, CancelKeepsItsPlaceWhenASecondButtonJoinsTheRow) {
+  EXPECT_EQ(Button(0, 1), (Rect{120, 40, 193, 62}));
+  EXPECT_EQ(Button(1, 2), Button(0, 1));
+  const Rect second = Button(0, 2);
+  EXPECT_EQ(second.Width(), kButtonWidth);
+  EXPECT_EQ(second.right + kButtonGap, Button(1, 2).left);
+  EXPECT_GE(second.left, kBevel);
+  // Apart and inside the box at every scale.
+  for (int dpi : {96, 120, 144, 192}) {
+    const DpiScale scale(dpi);
+    EXPECT_LT(scale(second).right, scale(Button(1, 2)).left) << dpi;
+    EXPECT_LE(scale(Button(1, 2)).right, scale(kWidth) - scale(kBevel)) << dpi;
+  }
+}
+
+}  // namespace
+}  // namespace haltwise::confirm_layout

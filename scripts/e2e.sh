@@ -13,8 +13,9 @@ source scripts/wine_env.sh
 
 exe="$HALTWISE_BUILD/Haltwise.exe"
 driver="$HALTWISE_BUILD/haltwise_e2e_driver.exe"
-if [ ! -f "$exe" ] || [ ! -f "$driver" ]; then
-  cmake --build "$HALTWISE_BUILD" --target Haltwise haltwise_e2e_driver || exit 1
+example_skin="$HALTWISE_BUILD/resources/ExampleSkin"
+if [ ! -f "$exe" ] || [ ! -f "$driver" ] || [ ! -f "$example_skin/Colors.ini" ]; then
+  cmake --build "$HALTWISE_BUILD" --target Haltwise haltwise_e2e_driver example_skin || exit 1
 fi
 
 # Replay data made by the generator of tools/, built natively.
@@ -41,13 +42,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# journey <name> <replay file>: a fresh program folder with the replay data
-# as dump.dat, then the driver.
+# journey <name> <replay file> [skin folder]: a fresh program folder with the
+# replay data as dump.dat (and the skin as Skin), then the driver.
 journey() {
-  local name=$1 data=$2 dir="$work/$1"
+  local name=$1 data=$2 skin=${3:-} dir="$work/$1"
   mkdir -p "$dir"
   cp "$exe" "$dir/Haltwise.exe"
   cp "$data" "$dir/dump.dat"
+  if [ -n "$skin" ]; then cp -r "$skin" "$dir/Skin"; fi
   (cd "$work" && timeout 240 wine "$driver" "$name" "$(winepath -w "$dir/Haltwise.exe" 2>/dev/null)" shots \
      >"$work/$name.log" 2>&1)
   local status=$?
@@ -71,6 +73,19 @@ for p in $p1 $p2 $p3; do wait $p || failed=$((failed + 1)); done
 cat "$work/countdown.out" "$work/cancel.out" "$work/disk.out"
 journey balloon "$work/demo.dat" || failed=$((failed + 1))
 journey tray "$work/demo.dat" || failed=$((failed + 1))
+# The window at 100, 150 (with the confirmation) and 200 % (skinned): the
+# display scale is the Wine prefix's LogPixels, read when Wine starts.
+set_dpi() {
+  haltwise_stop_wine
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  haltwise_stop_wine
+}
+journey scale96 "$work/demo.dat" || failed=$((failed + 1))
+set_dpi 144
+journey scale144 "$work/demo.dat" || failed=$((failed + 1))
+set_dpi 192
+journey scale192 "$work/demo.dat" "$example_skin" || failed=$((failed + 1))
+set_dpi 96
 if [ -f "$work/tray/Haltwise.ini" ]; then
   echo "== settings: Haltwise.ini written beside the executable"
 else

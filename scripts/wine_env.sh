@@ -28,6 +28,8 @@ haltwise_prepare_prefix() {
   fi
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  # 100 % unless a journey asks for another display scale.
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
   # Wine does not offer the raster fonts of its data folder by itself; the
   # LCD panel's "Small Fonts" must be the real raster face, not a substitute.
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"

@@ -4,18 +4,23 @@
 //
 //   haltwise_e2e_driver <journey> <path of Haltwise.exe> <screenshot folder>
 //
-// Journeys: startup, countdown, cancel, disk, balloon, tray. Prints one line
-// per check and exits with 1 at the first failed one.
+// Journeys: startup, countdown, cancel, disk, balloon, tray, and scale96,
+// scale144, scale192 (run with the Wine prefix's LogPixels at that DPI).
+// Prints one line per check and exits with 1 at the first failed one.
 #include "platform/win32/windows_api.h"
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "gfx/bmp.h"
+#include "gfx/dpi_scale.h"
+#include "ui/look/layout.h"
+#include "ui/look/scaled_layout.h"
 
 namespace {
 
@@ -336,6 +341,108 @@ void Tray(const std::string& exe, Screenshots& shots) {
   Check(app.Ended(10000ms), "the program ends when its window closes");
 }
 
+// The window's place of a child, in the main window's client pixels.
+haltwise::Rect PlaceIn(HWND main, HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+std::string Describe(const haltwise::Rect& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+
+// The main window at a display scale: its size, every control found by
+// its caption at its scaled place, and a watch armed and stopped. At 144
+// DPI the confirmation dialog is shown too; at 192 the window wears the
+// example skin (copied beside the program as Skin) and opens its about box.
+void Scaled(const std::string& exe, Screenshots& shots, int dpi) {
+  HDC screen = GetDC(nullptr);
+  const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  Check(screenDpi == dpi, "the screen is at " + std::to_string(dpi) + " DPI: " + std::to_string(screenDpi));
+  const haltwise::DpiScale scale(dpi);
+  const bool confirm = dpi == 144;
+  App app(exe, confirm ? "MODE=COUNTDOWN MINUTES=1 ACTION=SHUTDOWN /testonly" : "");
+  HWND main = app.WaitMain();
+  SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Ready(main);
+  RECT window;
+  GetWindowRect(main, &window);
+  const int width = window.right - window.left, height = window.bottom - window.top;
+  Check(width == scale(haltwise::layout::kFormWidth) && height == scale(haltwise::layout::kFormHeight),
+        "window " + std::to_string(width) + " x " + std::to_string(height));
+
+  namespace layout = haltwise::layout;
+  const std::pair<const char*, haltwise::Rect> placed[] = {
+      {"Haltwise v2.0", layout::kTitle},        {"Help", layout::kHelp},
+      {"Hide", layout::kHide},                  {"Close", layout::kClose},
+      {"CPU Idle Time", layout::ModeButton(0)}, {"Scheduled", layout::ModeButton(1)},
+      {"Count Down", layout::ModeButton(2)},    {"Network Usage", layout::ModeButton(3)},
+      {"Disk Usage", layout::ModeButton(4)},    {"Custom", layout::ModeButton(5)},
+      {"Logoff", layout::Toggle(0)},            {"Reboot", layout::Toggle(1)},
+      {"Shutdown - Power off", layout::Toggle(2)}, {"Suspend - Stand by", layout::Toggle(3)},
+      {"Hibernate", layout::Toggle(4)},         {"Force Selected Action", layout::Toggle(5)},
+      {"Start!", layout::kStart},
+  };
+  for (const auto& [caption, design] : placed) {
+    HWND control = ChildWithText(main, caption);
+    Check(control != nullptr, std::string("found \"") + caption + "\"");
+    const haltwise::Rect at = PlaceIn(main, control);
+    Check(at == scale(design), std::string("\"") + caption + "\" at " + Describe(at));
+  }
+  for (const char* caption : {"CPU Usage", "Network Usage (Kb)", "Disk Usage (Kb)"}) {
+    Check(ChildWithText(main, caption) != nullptr, std::string("found \"") + caption + "\"");
+  }
+  HWND lcd = ChildOfClass(main, "HaltwiseDisplay");
+  Check(lcd != nullptr && PlaceIn(main, lcd) == layout::LcdAt(scale),
+        "LCD at " + (lcd ? Describe(PlaceIn(main, lcd)) : std::string()));
+  shots.Take("window");
+
+  if (dpi == 192) {
+    Click(main, "Haltwise v2.0");
+    HWND about = WaitFor([&] { return app.TopLevel("HaltwiseAbout"); }, 5s);
+    Check(about != nullptr, "about box shown");
+    RECT r;
+    GetWindowRect(about, &r);
+    Check(r.right - r.left == scale(300), "about box " + std::to_string(r.right - r.left) + " wide");
+    shots.Take("about");
+    Click(about, "OK");
+    Check(WaitFor([&]() -> HWND { return app.TopLevel("HaltwiseAbout") ? nullptr : main; }, 5s) != nullptr,
+          "about box closed by \"OK\"");
+  }
+
+  if (!confirm) {
+    Click(main, "Count Down");
+    Check(ChildOfClass(main, "Edit") != nullptr, "Count Down page shows its edit");
+    Click(main, "Shutdown - Power off");
+  }
+  Click(main, "Start!");
+  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s),
+        "armed: " + Status(main));
+  shots.Take("armed");
+  if (confirm) {
+    HWND dialog = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 80s);
+    Check(dialog != nullptr, "confirmation dialog shown");
+    RECT r;
+    GetWindowRect(dialog, &r);
+    Check(r.right - r.left == scale(214) && r.bottom - r.top == scale(75),
+          "dialog " + std::to_string(r.right - r.left) + " x " + std::to_string(r.bottom - r.top));
+    HWND cancel = ChildWithText(dialog, "Cancel !!");
+    Check(cancel != nullptr && PlaceIn(dialog, cancel) == scale(haltwise::Rect{120, 40, 193, 62}),
+          "\"Cancel !!\" at its scaled place");
+    shots.Take("confirm");
+    Click(dialog, "Cancel !!");
+    Check(WaitFor([&]() -> HWND { return app.TopLevel("HaltwiseConfirm") ? nullptr : main; }, 5s) != nullptr,
+          "dialog closed by \"Cancel !!\"");
+  }
+  Click(main, "Stop!");
+  Check(WaitStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s),
+        "stopped: " + Status(main));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -343,6 +450,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: haltwise_e2e_driver <journey> <Haltwise.exe> <screenshot folder>\n");
     return 2;
   }
+  // Coordinates and screenshots in real pixels at every display scale.
+  SetProcessDPIAware();
   const std::string journey = argv[1], exe = argv[2];
   Screenshots shots(argv[3], journey);
   try {
@@ -352,6 +461,7 @@ int main(int argc, char** argv) {
     else if (journey == "disk") Disk(exe, shots);
     else if (journey == "balloon") Balloon(exe, shots);
     else if (journey == "tray") Tray(exe, shots);
+    else if (journey.rfind("scale", 0) == 0) Scaled(exe, shots, std::atoi(journey.c_str() + 5));
     else {
       std::fprintf(stderr, "unknown journey %s\n", journey.c_str());
       return 2;

@@ -119,6 +119,8 @@ class RegistryMachine {
     }
     fuzz::Check(context_.HolderCount() == 0 && context_.SharedPerfData() == nullptr,
                 "components that are gone hold no snapshot");
+    // The registry records every call; kept, they would fill the memory.
+    registry_.ClearCalls();
   }
 
  private:

@@ -24,7 +24,7 @@ using namespace haltwise;
 
 constexpr std::size_t kSettingBytes = 6;
 constexpr std::size_t kMostLines = 200;
-constexpr int kMostTicks = 16;
+constexpr int kMostTicks = 12;
 
 std::vector<std::string> Lines(std::string_view text) {
   std::vector<std::string> lines;

@@ -43,9 +43,11 @@ TEST_F(BitmapFaults, EachSkinBitmapBrokenInTurn) {
        &Pictures::mainForm},
       {"BtnUp.bmp", Bytes(good.begin() + 2, good.end()), "it is not a BMP file", &Pictures::buttonUp},
       {"BtnDn.bmp", Bytes{}, "(file header beyond the end)", &Pictures::buttonDown},
-      {"Leds.bmp", Patched(good, 28, 16), "unsupported format of 16 bits per pixel", &Pictures::leds},
+      {"Leds.bmp", Patched(good, 28, 2), "unsupported format of 2 bits per pixel", &Pictures::leds},
       {"btnStartOff.bmp", cutShort, "(pixel data beyond the end)", &Pictures::startOff},
-      {"btnStartOn.bmp", Patched(good, 46, 1), "uses palette colour 1 of 1", &Pictures::startOn},
+      // JPEG data inside a BMP is for printers, not for screens.
+      {"btnStartOn.bmp", Patched(good, 30, 4), "unsupported compression 4 for 8 bits per pixel",
+       &Pictures::startOn},
   };
   const std::optional<Bitmap32> Pictures::*order[] = {&Pictures::mainForm, &Pictures::buttonUp,
                                                       &Pictures::buttonDown, &Pictures::leds,

@@ -34,6 +34,12 @@ TEST(GfxBmp, ReadsFilesOfEveryDepthAndOrientationFromAnotherEncoder) {
       {"truecolor_24bpp.bmp", "r....\n.b...\n....g"},
       {"topdown_24bpp.bmp", "r....\n.b...\n....g"},
       {"bitfields_32bpp.bmp", "r....\n.b...\n....g"},  // alpha is dropped
+      {"rgb555_16bpp.bmp", "r....\n.b...\n....g"},     // no masks: 5-5-5
+      {"rgb565_16bpp.bmp", "r....\n.b...\n....g"},     // bit fields: 5-6-5
+      {"rle8_8bpp.bmp", "r....\n.b...\n....g"},        // runs past the width are clipped
+      // Pixels a delta or an early end of line leaves out are black.
+      {"rle8_delta.bmp", "gg....\n###bgb\n######\nrrrrrr"},
+      {"rle4_delta.bmp", "r.r.r.r\nrbgrb..\n##...g#\n.g.g.gg"},
   };
   for (const auto& [file, picture] : cases) {
     const Bitmap32 image = ReadBmpFile(test::TestDataPath(std::string("bmp/") + file));
@@ -90,9 +96,53 @@ void PutU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t valu
   for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
+// The palette cut to its first colours, as a file that claims fewer colours
+// than its pixels use: those past the table are black, as Windows draws them.
+TEST(GfxBmp, PaletteIndexPastTheTableIsBlack) {
+  // palette_4bpp holds red, lime, blue, white; rle8_delta white, red, blue, lime.
+  const std::tuple<const char*, std::uint32_t, const char*> cases[] = {
+      {"bmp/palette_4bpp.bmp", 2, "r####\n#####\n####g"},
+      {"bmp/rle8_delta.bmp", 3, "##....\n###b#b\n######\nrrrrrr"},
+  };
+  for (const auto& [file, colours, picture] : cases) {
+    auto bytes = FileBytes(test::TestDataPath(file));
+    ASSERT_GT(bytes.size(), 54u) << file;
+    PutU32(bytes, 46, colours);
+    EXPECT_EQ(Art(ReadBmp(bytes, file), kLegend), picture) << file;
+  }
+}
+
+// Run-length data that ends early, or whose escapes point past the
+// picture, is read as far as it goes and never outside either buffer.
+TEST(GfxBmp, RunLengthDataIsBoundsChecked) {
+  const auto original = FileBytes(test::TestDataPath("bmp/rle8_delta.bmp"));
+  ASSERT_EQ(original.size(), 92u);
+  const std::size_t pixels = original.size() - 22;  // the last 22 bytes are the data
+  using Edit = std::function<void(std::vector<std::uint8_t>&)>;
+  const std::tuple<const char*, Edit, const char*> cases[] = {
+      {"cut after the first row", [&](auto& b) { b.resize(pixels + 4); },
+       "######\n######\n######\nrrrrrr"},
+      {"cut inside a delta", [&](auto& b) { b.resize(pixels + 6); },
+       "######\n######\n######\nrrrrrr"},
+      {"cut inside literal pixels", [&](auto& b) { b.resize(pixels + 10); },
+       "######\n######\n######\nrrrrrr"},
+      {"a delta far past the right edge and the last row",
+       [&](auto& b) { b[pixels + 6] = 255; b[pixels + 7] = 255; },
+       "######\n######\n######\nrrrrrr"},
+      {"an image size that stops after the first row", [&](auto& b) { PutU32(b, 34, 4); },
+       "######\n######\n######\nrrrrrr"},
+  };
+  for (const auto& [what, edit, picture] : cases) {
+    std::vector<std::uint8_t> bytes = original;
+    edit(bytes);
+    EXPECT_EQ(Art(ReadBmp(bytes, "Skin\\Leds.bmp"), kLegend), picture) << what;
+  }
+}
+
 TEST(GfxBmp, TruncatedLyingOrUnsupportedFilesRaiseAnErrorNamingTheFile) {
   const auto truecolor = FileBytes(test::TestDataPath("bmp/truecolor_24bpp.bmp"));
   const auto palette = FileBytes(test::TestDataPath("bmp/palette_4bpp.bmp"));
+  const auto rle8 = FileBytes(test::TestDataPath("bmp/rle8_delta.bmp"));
   ASSERT_EQ(truecolor.size(), 102u);
   using Edit = std::function<void(std::vector<std::uint8_t>&)>;
   const std::tuple<const char*, const std::vector<std::uint8_t>*, Edit> cases[] = {
@@ -108,11 +158,14 @@ TEST(GfxBmp, TruncatedLyingOrUnsupportedFilesRaiseAnErrorNamingTheFile) {
       {"huge height", &truecolor, [](auto& b) { PutU32(b, 22, 0x40000000); }},
       {"most negative height", &truecolor, [](auto& b) { PutU32(b, 22, 0x80000000); }},
       {"zero width", &truecolor, [](auto& b) { PutU32(b, 18, 0); }},
-      {"16 bits per pixel", &truecolor, [](auto& b) { b[28] = 16; }},
-      {"run-length compressed", &truecolor, [](auto& b) { PutU32(b, 30, 1); }},
+      {"run-length compressed 24 bits", &truecolor, [](auto& b) { PutU32(b, 30, 1); }},
+      {"4-bit runs in an 8-bit file", &rle8, [](auto& b) { PutU32(b, 30, 2); }},
+      {"run-length data stored top-down", &rle8, [](auto& b) { PutU32(b, 22, 0xFFFFFFFD); }},
+      {"run-length data past the end", &rle8, [](auto& b) { PutU32(b, 10, 0x10000); }},
+      {"a huge run-length picture", &rle8,
+       [](auto& b) { PutU32(b, 18, 0x10000); PutU32(b, 22, 0x10000); }},
       {"more palette colours than the depth holds", &palette, [](auto& b) { PutU32(b, 46, 17); }},
       {"palette cut short", &palette, [](auto& b) { PutU32(b, 46, 16); b.resize(60); }},
-      {"pixel beyond the palette", &palette, [](auto& b) { PutU32(b, 46, 2); }},
   };
   for (const auto& [what, original, edit] : cases) {
     std::vector<std::uint8_t> bytes = *original;

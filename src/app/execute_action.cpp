@@ -9,7 +9,6 @@ void TfrmShutdown::ExecuteAction() {
   const ActionToggles toggles = PressedActions();
   const std::int32_t code = ActionCode(toggles);
 
-  bool testOnly = false;
   if (AskConfirmation) {
     int result;
     {
@@ -23,10 +22,10 @@ void TfrmShutdown::ExecuteAction() {
       ShowActionCancelled();
       return;
     }
-    // Only a confirmed action can be a test: without the dialog the switch
-    // is not looked at.
-    testOnly = commandLine_.HasSwitch("testonly");
   }
+  // A rehearsal with or without the dialog: someone trying out a script with
+  // CONFIRMATION=NO must not lose their unsaved work.
+  const bool testOnly = commandLine_.HasSwitch("testonly");
 
   if (!toggles.AnyAction()) {
     services_.notifier.ShowMessage("Shutdown Cancelled. No Action was selected.");
@@ -36,7 +35,7 @@ void TfrmShutdown::ExecuteAction() {
     if (testOnly) {
       services_.notifier.ShowMessage("Test Shutdown mode " + std::to_string(code));
     } else {
-      powerActions_.ExitWindowsWithPrivilege(code);
+      powerActions_.ExitWindowsWithPrivilege(code).RaiseLogFailure();
     }
     return;
   }
@@ -44,8 +43,12 @@ void TfrmShutdown::ExecuteAction() {
     services_.notifier.ShowMessage("Test Suspend");
     return;
   }
-  SetStatus("Suspended at " + services_.locale.LongDate(services_.clock.Now()));
-  powerActions_.SuspendWithPrivilege(toggles.suspend, toggles.force);
+  // The call returns once the machine has resumed, or at once on failure;
+  // only a suspend that happened is reported, with the moment it began.
+  const DateTime suspendedAt = services_.clock.Now();
+  const PowerCallResult result = powerActions_.SuspendWithPrivilege(toggles.suspend, toggles.force);
+  if (result.succeeded) SetStatus("Suspended at " + services_.locale.LongDate(suspendedAt));
+  result.RaiseLogFailure();
 }
 
 }  // namespace haltwise

@@ -4,26 +4,6 @@
 #include "platform/win_constants.h"
 
 namespace haltwise {
-namespace {
-
-// Closes the process token however the privilege sequence ends.
-class ScopedToken {
- public:
-  explicit ScopedToken(Security& security) : security_(security) {}
-  ScopedToken(const ScopedToken&) = delete;
-  ScopedToken& operator=(const ScopedToken&) = delete;
-  ~ScopedToken() {
-    if (handle_ != 0) security_.CloseHandle(handle_);
-  }
-  TokenHandle* Receive() { return &handle_; }
-  TokenHandle Get() const { return handle_; }
-
- private:
-  Security& security_;
-  TokenHandle handle_ = 0;
-};
-
-}  // namespace
 
 // The texts that tell the two actions apart; each log text is followed by
 // the date and time.
@@ -61,52 +41,59 @@ PowerActions::PowerActions(Power& power, Security& security, SystemInfo& systemI
 
 bool PowerActions::IsWindows9x() { return (systemInfo_.GetVersion() & 0x80000000u) != 0; }
 
-void PowerActions::Log(EventLogType type, const std::string& text) {
+void PowerActions::Log(EventLogType type, const std::string& text, PowerCallResult& result) {
   const DateTime now = clock_.Now();
-  eventLog_.LogEvent(1, type, 0, text + CompactDate(now) + "," + CompactTime(now));
+  try {
+    eventLog_.LogEvent(1, type, 0, text + CompactDate(now) + "," + CompactTime(now));
+  } catch (const EEventType&) {
+    if (!result.logFailure) result.logFailure = std::current_exception();
+  }
 }
 
 template <typename Call>
-bool PowerActions::RunWithPrivilege(const Texts& texts, Call call) {
-  if (IsWindows9x()) {
-    Log(EventLogType::Information, texts.logBefore9x);
-    if (call()) return true;
-    Log(EventLogType::Error, texts.logFailed9x);
-    notifier_.ShowError(texts.callFailedBox);
-    return false;
-  }
-
+PowerCallResult PowerActions::RunWithPrivilege(const Texts& texts, Call call) {
+  PowerCallResult result;
+  const bool nt = !IsWindows9x();
   ScopedToken token(security_);
-  if (!security_.OpenProcessToken(win::kTokenAdjustPrivileges | win::kTokenQuery,
-                                  token.Receive())) {
-    notifier_.ShowError("OpenProcessToken failed.");
-    return false;
+  if (nt) {
+    if (!security_.OpenProcessToken(win::kTokenAdjustPrivileges | win::kTokenQuery,
+                                    token.Receive())) {
+      notifier_.ShowError("OpenProcessToken failed.");
+      return result;
+    }
+    Luid shutdownPrivilege;
+    if (!security_.LookupPrivilegeValue("SeShutdownPrivilege", &shutdownPrivilege)) {
+      notifier_.ShowError("LookupPrivilegeValue failed.");
+      return result;
+    }
+    // Success here does not prove the privilege was granted; the system
+    // call that follows fails if it was not.
+    if (!security_.AdjustTokenPrivileges(token.Get(), shutdownPrivilege,
+                                         win::kSePrivilegeEnabled)) {
+      notifier_.ShowError(texts.privilegeFailedBox);
+      return result;
+    }
   }
-  Luid shutdownPrivilege;
-  if (!security_.LookupPrivilegeValue("SeShutdownPrivilege", &shutdownPrivilege)) {
-    notifier_.ShowError("LookupPrivilegeValue failed.");
-    return false;
+  Log(EventLogType::Information, nt ? texts.logBeforeNt : texts.logBefore9x, result);
+  result.succeeded = call();
+  if (!result.succeeded) {
+    Log(EventLogType::Error, nt ? texts.logFailedNt : texts.logFailed9x, result);
+    notifier_.ShowError(texts.callFailedBox);
   }
-  // Success here does not prove the privilege was granted; the system call
-  // that follows fails if it was not.
-  if (!security_.AdjustTokenPrivileges(token.Get(), shutdownPrivilege, win::kSePrivilegeEnabled)) {
-    notifier_.ShowError(texts.privilegeFailedBox);
-    return false;
-  }
-  Log(EventLogType::Information, texts.logBeforeNt);
-  if (call()) return true;
-  Log(EventLogType::Error, texts.logFailedNt);
-  notifier_.ShowError(texts.callFailedBox);
-  return false;
+  return result;
 }
 
-bool PowerActions::ExitWindowsWithPrivilege(std::int32_t flags) {
+PowerCallResult PowerActions::ExitWindowsWithPrivilege(std::int32_t flags) {
   static constexpr Texts kTexts{"Shutdown at ",    "Could not Shutdown,", "Shutdown,",
                                 "Shutdown Error,", "Can't shutdown.",     "Can't get privileges to shutdown."};
-  return RunWithPrivilege(kTexts, [&] { return power_.ExitWindowsEx(static_cast<std::uint32_t>(flags), 0); });
+  // A planned reason, so that the System log does not record an unexpected
+  // shutdown.
+  return RunWithPrivilege(kTexts, [&] {
+    return power_.ExitWindowsEx(static_cast<std::uint32_t>(flags), win::kShtdnReasonFlagPlanned);
+  });
 }
 
-bool PowerActions::SuspendWithPrivilege(bool suspend, bool force) {
+PowerCallResult PowerActions::SuspendWithPrivilege(bool suspend, bool force) {
   static constexpr Texts kTexts{"Suspend ",        "Suspend Error,", "Suspend,",
                                 "Can not Suspend,", "Can't suspend!.", "Can't get privileges to suspend."};
   return RunWithPrivilege(kTexts, [&] { return power_.SetSystemPowerState(suspend, force); });

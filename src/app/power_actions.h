@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <exception>
 
 #include "eventlog/event_log.h"
 #include "platform/clock.h"
@@ -26,24 +27,38 @@ struct ActionToggles {
 // for suspend and hibernate. No toggle at all gives 0.
 std::int32_t ActionCode(const ActionToggles& toggles);
 
+// What a power call came to. An event-log entry that cannot be written
+// never keeps the machine on: the call is made all the same, and the
+// entry's error is handed back here for the caller to raise once it has
+// shown what the call did.
+struct [[nodiscard]] PowerCallResult {
+  bool succeeded = false;
+  std::exception_ptr logFailure;
+
+  void RaiseLogFailure() const {
+    if (logFailure) std::rethrow_exception(logFailure);
+  }
+};
+
 // Asks Windows to end the session or power down, enabling the shutdown
 // privilege first on the NT family, and writes each attempt and each failure
-// to the event log. Failures are shown in error boxes.
+// to the event log. Failures of the calls are shown in error boxes.
 class PowerActions {
  public:
   PowerActions(Power& power, Security& security, SystemInfo& systemInfo, Clock& clock,
                UserNotifier& notifier, TEventLog& eventLog);
 
-  bool ExitWindowsWithPrivilege(std::int32_t flags);
-  bool SuspendWithPrivilege(bool suspend, bool force);
+  PowerCallResult ExitWindowsWithPrivilege(std::int32_t flags);
+  PowerCallResult SuspendWithPrivilege(bool suspend, bool force);
 
  private:
   struct Texts;
   // The shared sequence of both actions; `call` makes the system call.
   template <typename Call>
-  bool RunWithPrivilege(const Texts& texts, Call call);
+  PowerCallResult RunWithPrivilege(const Texts& texts, Call call);
   bool IsWindows9x();
-  void Log(EventLogType type, const std::string& text);
+  // Writes the entry; keeps the first failure in `result`.
+  void Log(EventLogType type, const std::string& text, PowerCallResult& result);
 
   Power& power_;
   Security& security_;

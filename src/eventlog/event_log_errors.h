@@ -29,12 +29,6 @@ class ERegisterSourceFail : public EEventType {
       : EEventType(" - Event source registration fail, error code: ", code) {}
 };
 
-class EUserNameLookupFail : public EEventType {
- public:
-  explicit EUserNameLookupFail(long code)
-      : EEventType(" - User name lookup fail, error code: ", code) {}
-};
-
 class EUserSIDLookupFail : public EEventType {
  public:
   explicit EUserSIDLookupFail(long code)

@@ -1,6 +1,6 @@
 #include "eventlog/user_sid.h"
 
-#include <string>
+#include <cstring>
 
 #include "eventlog/event_log_errors.h"
 #include "platform/win_constants.h"
@@ -8,46 +8,54 @@
 namespace haltwise {
 namespace {
 
+// TOKEN_USER begins with the SID's address and its attributes, padded to
+// pointer size; the SID itself follows somewhere in the same buffer.
+constexpr std::size_t kTokenUserSize = 2 * sizeof(void*);
+constexpr std::size_t kSidHeaderSize = 8;  // revision, count, 6-byte authority
 constexpr std::uint32_t kStartSize = 64;
 // A system that keeps asking for more room without being satisfied would
 // otherwise keep the loop going for ever.
 constexpr int kMaxAttempts = 16;
 
-std::string LookUpUserName(Security& security) {
-  std::uint32_t size = kStartSize;
-  std::string name(size + 1, '\0');
-  for (int attempt = 1;; ++attempt) {
-    if (security.GetUserName(name.data(), &size)) break;
-    const long error = security.LastError();
-    if (error != win::kErrorInsufficientBuffer || attempt == kMaxAttempts) {
-      throw EUserNameLookupFail(error);
-    }
-    size += kStartSize;
-    name.assign(size + 1, '\0');
+// The SID that a TOKEN_USER in `buffer` (`size` bytes written) points to,
+// checked to lie wholly inside the buffer.
+std::vector<std::uint8_t> SidOf(const std::vector<std::uintptr_t>& buffer, std::size_t size) {
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(buffer.data());
+  if (size < kTokenUserSize) throw EUserSIDLookupFail(win::kErrorInvalidSid);
+  std::uintptr_t address = 0;
+  std::memcpy(&address, bytes, sizeof address);
+  const auto begin = reinterpret_cast<std::uintptr_t>(bytes);
+  if (address < begin || address - begin > size - kSidHeaderSize) {
+    throw EUserSIDLookupFail(win::kErrorInvalidSid);
   }
-  name.resize(name.find('\0'));
-  return name;
+  const std::size_t offset = address - begin;
+  const std::size_t length = kSidHeaderSize + 4u * bytes[offset + 1];
+  if (length > size - offset) throw EUserSIDLookupFail(win::kErrorInvalidSid);
+  return {bytes + offset, bytes + offset + length};
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> LookUpUserSid(Security& security) {
-  const std::string name = LookUpUserName(security);
-  std::uint32_t sidSize = kStartSize;
-  std::uint32_t domainSize = kStartSize;
-  std::vector<std::uint8_t> sid(sidSize);
-  std::string domain(domainSize, '\0');
+  ScopedToken token(security);
+  if (!security.OpenProcessToken(win::kTokenQuery, token.Receive())) {
+    throw EUserSIDLookupFail(security.LastError());
+  }
+  std::uint32_t size = kStartSize;
+  // Whole pointers, so that the structure at its start is aligned.
+  std::vector<std::uintptr_t> buffer;
   for (int attempt = 1;; ++attempt) {
-    if (security.LookupAccountName(name, sid.data(), &sidSize, domain.data(), &domainSize)) break;
+    buffer.assign((size + sizeof(std::uintptr_t) - 1) / sizeof(std::uintptr_t), 0);
+    std::uint32_t needed = 0;
+    if (security.GetTokenInformation(token.Get(), win::kTokenUser, buffer.data(), size, &needed)) {
+      return SidOf(buffer, size);
+    }
     const long error = security.LastError();
-    if (error != win::kErrorInsufficientBuffer || attempt == kMaxAttempts) {
+    if (error != win::kErrorInsufficientBuffer || attempt == kMaxAttempts || needed <= size) {
       throw EUserSIDLookupFail(error);
     }
-    sid.assign(sidSize, 0);
-    domain.assign(domainSize, '\0');
+    size = needed;
   }
-  sid.resize(sidSize);
-  return sid;
 }
 
 }  // namespace haltwise

@@ -16,6 +16,7 @@ inline constexpr long kErrorInsufficientBuffer = 122;
 inline constexpr long kErrorMoreData = 234;
 inline constexpr long kErrorNoMoreItems = 259;
 inline constexpr long kErrorNoneMapped = 1332;
+inline constexpr long kErrorInvalidSid = 1337;
 inline constexpr long kErrorPrivilegeNotHeld = 1314;
 
 // Predefined registry roots.
@@ -33,6 +34,8 @@ inline constexpr std::uint32_t kKeyAllAccess = 0xF003F;
 inline constexpr std::uint32_t kTokenAdjustPrivileges = 0x20;
 inline constexpr std::uint32_t kTokenQuery = 0x08;
 inline constexpr std::uint32_t kSePrivilegeEnabled = 2;
+// TOKEN_INFORMATION_CLASS.
+inline constexpr std::uint32_t kTokenUser = 1;
 
 // ExitWindowsEx flags.
 inline constexpr std::uint32_t kEwxLogoff = 0;
@@ -40,6 +43,8 @@ inline constexpr std::uint32_t kEwxShutdown = 1;
 inline constexpr std::uint32_t kEwxReboot = 2;
 inline constexpr std::uint32_t kEwxForce = 4;
 inline constexpr std::uint32_t kEwxPowerOff = 8;
+// Shutdown reason: planned, major and minor "other" (both 0).
+inline constexpr std::uint32_t kShtdnReasonFlagPlanned = 0x80000000u;
 
 // MessageBeep / MessageBox types.
 inline constexpr std::uint32_t kMbOk = 0x00;

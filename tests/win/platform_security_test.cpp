@@ -28,27 +28,25 @@ TEST(Win32Security, UnknownPrivilegeFailsWithTheSystemsCode) {
   EXPECT_NE(security.LastError(), 0);
 }
 
-TEST(Win32Security, TooSmallBuffersReportTheSizesNeeded) {
+TEST(Win32Security, TokenUserTooSmallReportsTheSizeNeeded) {
   Win32Security security;
-  char tiny[1];
-  std::uint32_t size = sizeof tiny;
-  ASSERT_FALSE(security.GetUserName(tiny, &size));
+  TokenHandle token = 0;
+  ASSERT_TRUE(security.OpenProcessToken(win::kTokenQuery, &token));
+  std::uint32_t needed = 0;
+  std::uintptr_t tiny[1];
+  ASSERT_FALSE(security.GetTokenInformation(token, win::kTokenUser, tiny, sizeof tiny, &needed));
   EXPECT_EQ(security.LastError(), win::kErrorInsufficientBuffer);
-  ASSERT_GT(size, 1u);
+  ASSERT_GT(needed, 2 * sizeof(void*));
 
-  std::string name(size, '\0');
-  ASSERT_TRUE(security.GetUserName(name.data(), &size));
-  name.resize(name.find('\0'));
-
-  std::uint8_t sidByte[1];
-  char domainByte[1];
-  std::uint32_t sidSize = 0, domainSize = 0;
-  ASSERT_FALSE(security.LookupAccountName(name, sidByte, &sidSize, domainByte, &domainSize));
-  EXPECT_EQ(security.LastError(), win::kErrorInsufficientBuffer);
-  std::vector<std::uint8_t> sid(sidSize);
-  std::vector<char> domain(domainSize + 1);
-  ASSERT_TRUE(security.LookupAccountName(name, sid.data(), &sidSize, domain.data(), &domainSize));
-  EXPECT_EQ(sid[0], 1);  // SID revision
+  std::vector<std::uintptr_t> buffer(needed / sizeof(std::uintptr_t) + 1);
+  std::uint32_t written = 0;
+  ASSERT_TRUE(security.GetTokenInformation(token, win::kTokenUser, buffer.data(), needed, &written));
+  EXPECT_EQ(written, needed);
+  // The SID's address points into the same buffer.
+  const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data());
+  EXPECT_GE(buffer[0], begin);
+  EXPECT_LT(buffer[0], begin + needed);
+  EXPECT_TRUE(security.CloseHandle(token));
 }
 
 }  // namespace

@@ -7,12 +7,17 @@
 
 namespace haltwise::fake {
 
+bool FakeSecurity::IsOpen(TokenHandle token) const {
+  return std::find(openTokens_.begin(), openTokens_.end(), token) != openTokens_.end();
+}
+
 bool FakeSecurity::OpenProcessToken(std::uint32_t access, TokenHandle* token) {
   if (auto error = Enter("OpenProcessToken", "access=" + std::to_string(access))) {
     return Fail(*error);
   }
-  ++openTokens_;
-  *token = 0x7000 + static_cast<TokenHandle>(openTokens_);
+  nextToken_ += 4;  // kernel handles are multiples of four
+  openTokens_.push_back(nextToken_);
+  *token = nextToken_;
   return true;
 }
 
@@ -32,48 +37,41 @@ bool FakeSecurity::AdjustTokenPrivileges(TokenHandle token, const Luid& luid,
                                                       std::to_string(attributes))) {
     return Fail(*error);
   }
+  if (!IsOpen(token)) return Fail(win::kErrorInvalidHandle);
   const std::size_t index = luid.lowPart - 19;
   if (index < privilegeNames_.size()) enabledPrivileges.push_back(privilegeNames_[index]);
   return true;
 }
 
-bool FakeSecurity::CloseHandle(TokenHandle handle) {
-  if (auto error = Enter("CloseHandle", std::to_string(handle))) return Fail(*error);
-  --openTokens_;
-  return true;
-}
-
-bool FakeSecurity::GetUserName(char* buffer, std::uint32_t* size) {
-  if (auto error = Enter("GetUserName", "size=" + std::to_string(*size))) return Fail(*error);
-  const auto needed = static_cast<std::uint32_t>(userName.size() + 1);
-  if (*size < needed) {
-    *size = needed;
-    return Fail(win::kErrorInsufficientBuffer);
-  }
-  std::memcpy(buffer, userName.c_str(), needed);
-  *size = needed;
-  return true;
-}
-
-bool FakeSecurity::LookupAccountName(const std::string& accountName, std::uint8_t* sid,
-                                     std::uint32_t* sidSize, char* domainBuffer,
-                                     std::uint32_t* domainSize) {
-  if (auto error = Enter("LookupAccountName", accountName + " sid=" + std::to_string(*sidSize) +
-                                                  " domain=" + std::to_string(*domainSize))) {
+// TOKEN_USER as Windows writes it: a SID_AND_ATTRIBUTES (the SID's address,
+// then its attributes, padded to pointer size) followed by the SID it points to.
+bool FakeSecurity::GetTokenInformation(TokenHandle token, std::uint32_t informationClass,
+                                       void* buffer, std::uint32_t length,
+                                       std::uint32_t* returnLength) {
+  if (auto error = Enter("GetTokenInformation", std::to_string(token) + " class=" +
+                                                    std::to_string(informationClass) +
+                                                    " length=" + std::to_string(length))) {
     return Fail(*error);
   }
-  if (accountName != userName) return Fail(win::kErrorNoneMapped);
-  const auto neededSid = static_cast<std::uint32_t>(userSid.size());
-  const auto neededDomain = static_cast<std::uint32_t>(domain.size() + 1);
-  if (*sidSize < neededSid || *domainSize < neededDomain) {
-    *sidSize = neededSid;
-    *domainSize = neededDomain;
-    return Fail(win::kErrorInsufficientBuffer);
-  }
-  std::memcpy(sid, userSid.data(), userSid.size());
-  std::memcpy(domainBuffer, domain.c_str(), neededDomain);
-  *sidSize = neededSid;
-  *domainSize = neededDomain - 1;
+  if (!IsOpen(token)) return Fail(win::kErrorInvalidHandle);
+  if (informationClass != win::kTokenUser) return Fail(win::kErrorInvalidParameter);
+  constexpr std::size_t kHeaderSize = 2 * sizeof(void*);
+  const auto needed = static_cast<std::uint32_t>(kHeaderSize + userSid.size());
+  *returnLength = needed;
+  if (buffer == nullptr || length < needed) return Fail(win::kErrorInsufficientBuffer);
+  auto* bytes = static_cast<std::uint8_t*>(buffer);
+  std::memset(bytes, 0, kHeaderSize);
+  void* sidAddress = bytes + kHeaderSize;
+  std::memcpy(bytes, &sidAddress, sizeof sidAddress);
+  std::memcpy(bytes + kHeaderSize, userSid.data(), userSid.size());
+  return true;
+}
+
+bool FakeSecurity::CloseHandle(TokenHandle handle) {
+  if (auto error = Enter("CloseHandle", std::to_string(handle))) return Fail(*error);
+  const auto it = std::find(openTokens_.begin(), openTokens_.end(), handle);
+  if (it == openTokens_.end()) return Fail(win::kErrorInvalidHandle);
+  openTokens_.erase(it);
   return true;
 }
 

@@ -7,27 +7,28 @@
 
 namespace haltwise::fake {
 
-// Token and account calls. The user name and the SID are settable; every
+// Token and privilege calls on a process whose user SID is settable; every
 // call can be failed through FailCall with its Windows name.
 class FakeSecurity : public Security, public FakeSeam {
  public:
-  std::string userName = "tester";
-  std::vector<std::uint8_t> userSid = {1, 1, 0, 0, 0, 0, 0, 5, 18, 0, 0, 0};
-  std::string domain = "HALTWISE-PC";
+  // S-1-5-21-1004336348-1177238915-682003330-1001, a local account as
+  // Windows numbers it.
+  std::vector<std::uint8_t> userSid = {1,    5,    0,    0,    0,    0,    0,    5,
+                                       21,   0,    0,    0,    0xDC, 0x2C, 0xDD, 0x3B,
+                                       0x83, 0x5B, 0x2B, 0x46, 0x82, 0x5E, 0xA6, 0x28,
+                                       0xE9, 0x03, 0,    0};
   // Windows may accept AdjustTokenPrivileges without granting anything;
   // a test can record what was enabled.
   std::vector<std::string> enabledPrivileges;
-  int OpenTokenCount() const { return openTokens_; }
+  int OpenTokenCount() const { return static_cast<int>(openTokens_.size()); }
 
   bool OpenProcessToken(std::uint32_t access, TokenHandle* token) override;
   bool LookupPrivilegeValue(const std::string& name, Luid* luid) override;
   bool AdjustTokenPrivileges(TokenHandle token, const Luid& luid,
                              std::uint32_t attributes) override;
+  bool GetTokenInformation(TokenHandle token, std::uint32_t informationClass, void* buffer,
+                           std::uint32_t length, std::uint32_t* returnLength) override;
   bool CloseHandle(TokenHandle handle) override;
-  bool GetUserName(char* buffer, std::uint32_t* size) override;
-  bool LookupAccountName(const std::string& accountName, std::uint8_t* sid,
-                         std::uint32_t* sidSize, char* domainBuffer,
-                         std::uint32_t* domainSize) override;
   long LastError() const override { return lastError_; }
 
  private:
@@ -35,8 +36,11 @@ class FakeSecurity : public Security, public FakeSeam {
     lastError_ = error;
     return false;
   }
+  bool IsOpen(TokenHandle token) const;
+
   long lastError_ = 0;
-  int openTokens_ = 0;
+  TokenHandle nextToken_ = 0x7000;
+  std::vector<TokenHandle> openTokens_;
   std::vector<std::string> privilegeNames_;
 };
 

@@ -43,23 +43,14 @@ bool Win32Security::CloseHandle(TokenHandle handle) {
   return lastError_.Track(::CloseHandle(ToHandle(handle)) != FALSE);
 }
 
-bool Win32Security::GetUserName(char* buffer, std::uint32_t* size) {
-  DWORD chars = *size;
-  const bool ok = lastError_.Track(GetUserNameA(buffer, &chars) != FALSE);
-  *size = chars;
-  return ok;
-}
-
-bool Win32Security::LookupAccountName(const std::string& accountName, std::uint8_t* sid,
-                                      std::uint32_t* sidSize, char* domain,
-                                      std::uint32_t* domainSize) {
-  DWORD sidBytes = *sidSize;
-  DWORD domainChars = *domainSize;
-  SID_NAME_USE use{};
-  const bool ok = lastError_.Track(LookupAccountNameA(nullptr, accountName.c_str(), sid, &sidBytes,
-                                                      domain, &domainChars, &use) != FALSE);
-  *sidSize = sidBytes;
-  *domainSize = domainChars;
+bool Win32Security::GetTokenInformation(TokenHandle token, std::uint32_t informationClass,
+                                        void* buffer, std::uint32_t length,
+                                        std::uint32_t* returnLength) {
+  DWORD written = 0;
+  const bool ok = lastError_.Track(
+      ::GetTokenInformation(ToHandle(token), static_cast<TOKEN_INFORMATION_CLASS>(informationClass),
+                            buffer, length, &written) != FALSE);
+  *returnLength = written;
   return ok;
 }
 

@@ -4,7 +4,7 @@
 
 namespace haltwise {
 
-// Token, privilege and account calls of advapi32 on the current process.
+// Token and privilege calls of advapi32 on the current process.
 // LastError() is GetLastError() captured right after the call that failed.
 class Win32Security : public Security {
  public:
@@ -12,11 +12,9 @@ class Win32Security : public Security {
   bool LookupPrivilegeValue(const std::string& name, Luid* luid) override;
   bool AdjustTokenPrivileges(TokenHandle token, const Luid& luid,
                              std::uint32_t attributes) override;
+  bool GetTokenInformation(TokenHandle token, std::uint32_t informationClass, void* buffer,
+                           std::uint32_t length, std::uint32_t* returnLength) override;
   bool CloseHandle(TokenHandle handle) override;
-  bool GetUserName(char* buffer, std::uint32_t* size) override;
-  bool LookupAccountName(const std::string& accountName, std::uint8_t* sid,
-                         std::uint32_t* sidSize, char* domain,
-                         std::uint32_t* domainSize) override;
   long LastError() const override { return lastError_.Get(); }
 
  private:

@@ -1,14 +1,12 @@
 #pragma once
 // <windows.h> for code that also sees the platform seams. Some seam methods
 // share their names with the ANSI/Unicode switch macros of the Windows
-// headers (GetUserName -> GetUserNameA); left defined, those macros rename
+// headers (GetVersionEx -> GetVersionExA); left defined, those macros rename
 // the methods in one file and not in another. Call the ...A functions by
 // their full names instead.
 #include <windows.h>
 
-#undef GetUserName
 #undef GetVersionEx
-#undef LookupAccountName
 #undef LookupPrivilegeValue
 #undef RegisterEventSource
 #undef ReportEvent

@@ -55,20 +55,41 @@ TEST_F(ExecuteAction, TestSwitchNeedsItsSlashOrDash) {
   EXPECT_EQ(power.CountCalls("ExitWindowsEx"), 1);
 }
 
-TEST_F(ExecuteAction, WithoutConfirmationTheTestSwitchIsIgnored) {
-  Recreate("-testonly");
+// Someone trying out a script without the dialog must not lose their work.
+TEST_F(ExecuteAction, WithoutConfirmationTheTestSwitchStillOnlyAnnounces) {
+  const std::pair<Button TfrmShutdown::*, const char*> cases[] = {
+      {&TfrmShutdown::chkShutdown, "message: Test Shutdown mode 13"},
+      {&TfrmShutdown::chkSuspend, "message: Test Suspend"},
+  };
+  for (const auto& [action, message] : cases) {
+    Recreate("-testonly");
+    form->AskConfirmation = false;
+    ArmDueWatch({&((*form).*action), &form->chkForce});
+    AdvanceSeconds(1);
+    ASSERT_FALSE(notifier.shown.empty());
+    EXPECT_EQ(notifier.shown.back(), message);
+  }
+  EXPECT_EQ(confirmation.shown, 0);
+  EXPECT_TRUE(power.Calls().empty());
+  EXPECT_EQ(security.CountCalls("OpenProcessToken"), 0);
+  EXPECT_TRUE(events.events.empty());
+}
+
+TEST_F(ExecuteAction, WithoutConfirmationTheActionGoesStraightAheadAsAPlannedShutdown) {
   form->AskConfirmation = false;
   ArmDueWatch({&form->chkShutdown});
   AdvanceSeconds(1);
   EXPECT_EQ(confirmation.shown, 0);
   ASSERT_EQ(power.Calls().size(), 1u);
-  EXPECT_EQ(power.Calls()[0].arguments, "flags=9 reason=0");
+  // SHTDN_REASON_FLAG_PLANNED with major and minor "other".
+  EXPECT_EQ(power.Calls()[0].arguments, "flags=9 reason=2147483648");
   // The shutdown privilege was enabled before the Information entry.
   EXPECT_EQ(security.enabledPrivileges, std::vector<std::string>{"SeShutdownPrivilege"});
   EXPECT_EQ(security.OpenTokenCount(), 0);
   ASSERT_EQ(events.events.size(), 1u);
   EXPECT_EQ(events.events[0].type, win::kEventLogInformationType);
   EXPECT_EQ(events.events[0].strings[0], "\r\n\r\nShutdown,20260601,120001");
+  EXPECT_EQ(events.events[0].sid, security.userSid);
 }
 
 TEST_F(ExecuteAction, ConfirmationRunsOutAtTheEleventhTick) {
@@ -161,6 +182,8 @@ TEST_F(ExecuteAction, FaultMatrixOfThePowerCalls) {
     EXPECT_EQ(notifier.shown.back(), c.box) << c.call;
     EXPECT_EQ(EventTexts(), c.log) << c.call;
     EXPECT_EQ(security.OpenTokenCount(), 0) << c.call;  // the token is always closed
+    // A suspend that did not happen is not reported as one.
+    EXPECT_NE(form->lblStatusBar.Caption().rfind("Suspended at", 0), 0u) << c.call;
     if (!c.log.empty()) {
       EXPECT_EQ(events.events.back().type, win::kEventLogErrorType);
     }
@@ -173,19 +196,60 @@ TEST_F(ExecuteAction, OnWindows9xNoPrivilegeIsAskedFor) {
   power.FailCall("ExitWindowsEx", 5);
   ArmDueWatch({&form->chkLogOff});
   AdvanceSeconds(1);
-  EXPECT_EQ(security.CountCalls("OpenProcessToken"), 0);
+  EXPECT_EQ(security.CountCalls("AdjustTokenPrivileges"), 0);
   EXPECT_EQ(EventTexts(), (std::vector<std::string>{"\r\n\r\nShutdown at 20260601,120001",
                                                      "\r\n\r\nCould not Shutdown,20260601,120001"}));
   EXPECT_EQ(notifier.shown.back(), "error: Can't shutdown.");
 }
 
-TEST_F(ExecuteAction, AFailedInformationEntryMeansNoSystemCall) {
-  form->AskConfirmation = false;
-  events.FailCall("RegisterEventSource", win::kErrorAccessDenied);
-  ArmDueWatch({&form->chkShutdown});
-  EXPECT_THROW(AdvanceSeconds(1), EEventType);
-  EXPECT_EQ(power.CountCalls("ExitWindowsEx"), 0);
-  EXPECT_EQ(security.OpenTokenCount(), 0);
+// An entry that cannot be written never keeps the machine on: the call is
+// made, what it did is shown, and then the entry's error.
+TEST_F(ExecuteAction, AFailedEntryNeverStopsThePowerCall) {
+  struct Case {
+    const char* name;
+    Button TfrmShutdown::*action;
+    bool callFails;
+    const char* failingCall;  // of the event source or the token
+    std::vector<std::string> shown;
+    const char* status;
+  };
+  const std::string reportFail = "TEventLog - Event report fail, error code: 1502";
+  const Case cases[] = {
+      {"power-off, no entry at all", &TfrmShutdown::chkShutdown, false, "RegisterEventSource", {}, ""},
+      {"suspend returns after resuming", &TfrmShutdown::chkSuspend, false, "ReportEvent", {},
+       "Suspended at 1 June 2026"},
+      {"the user's SID cannot be read", &TfrmShutdown::chkSuspend, false, "GetTokenInformation", {},
+       "Suspended at 1 June 2026"},
+      {"the call fails too: its box first", &TfrmShutdown::chkShutdown, true, "ReportEvent",
+       {"error: Can't shutdown."}, ""},
+      {"a failed suspend", &TfrmShutdown::chkHibernate, true, "ReportEvent",
+       {"error: Can't suspend!."}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Recreate("");
+    power.ClearCalls();
+    power.ClearFaults();
+    security.ClearFaults();
+    events.ClearFaults();
+    notifier.shown.clear();
+    form->AskConfirmation = false;
+    events.FailCall(c.failingCall, 1502);
+    security.FailCall(c.failingCall, 1502);
+    if (c.callFails) {
+      power.FailCall("ExitWindowsEx", win::kErrorPrivilegeNotHeld);
+      power.FailCall("SetSystemPowerState", win::kErrorPrivilegeNotHeld);
+    }
+    ArmDueWatch({&((*form).*c.action)});
+    EXPECT_THROW(AdvanceSeconds(1), EEventType);
+    EXPECT_EQ(power.Calls().size(), 1u);
+    EXPECT_EQ(notifier.shown, c.shown);
+    if (*c.status) {
+      EXPECT_EQ(form->lblStatusBar.Caption(), c.status);
+    }
+    EXPECT_TRUE(events.events.empty());
+    EXPECT_EQ(security.OpenTokenCount(), 0);
+  }
 }
 
 }  // namespace

@@ -46,10 +46,11 @@ TEST_F(EventSourceFaults, EachCallFailingWhereEntriesAreWritten) {
   const std::string sourceFail = "default: TEventLog - Event source registration fail, error code: 1722";
   const std::string cancel = "Time limit reached, but CPU was not Idle. Shutdown Cancelled.";
   const Cell cells[] = {
-      {"no Information entry, so no power call", "ReportEvent", "", 1502,
-       &EventSourceFaults::PowerAction, false, {reportFail}, {}, 0},
-      {"no Error entry after a failed power call: its box is not shown either", "ReportEvent",
-       "type=1", 1502, &EventSourceFaults::PowerAction, true, {reportFail}, {"Shutdown,20260601,120001"}, 1},
+      {"no Information entry: the power call all the same", "ReportEvent", "", 1502,
+       &EventSourceFaults::PowerAction, false, {reportFail}, {}, 1},
+      {"no Error entry after a failed power call: its box, then the entry's error", "ReportEvent",
+       "type=1", 1502, &EventSourceFaults::PowerAction, true,
+       {"error: Can't shutdown.", reportFail}, {"Shutdown,20260601,120001"}, 1},
       {"a failed sample that cannot be logged, every second", "RegisterEventSource", "", 1722,
        &EventSourceFaults::FailingSamples, false, {sourceFail, sourceFail, sourceFail}, {}, 0},
       {"a cancel that cannot be logged: the watch is cancelled all the same", "ReportEvent",

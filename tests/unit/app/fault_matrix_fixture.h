@@ -56,33 +56,30 @@ class FaultMatrixFixture : public MachineFixture {
   // The user arms a watch scheduled for the present moment with `action`
   // pressed; it falls due at the next tick.
   void RunDueWatch(Button TfrmShutdown::*action = &TfrmShutdown::chkShutdown) {
-    Handle([&] {
-      form->btnSched.UserClick();
-      form->DateSched.SetValue(clock.Now());
-      form->TimeSched.SetValue(clock.Now());
-      Button& toggle = (*form).*action;
-      if (!toggle.Down()) toggle.UserClick();
-      form->btnStart.UserClick();
-    });
+    Handle([&] { ArmScheduledNow((*form).*action); });
     RunSeconds(2);
   }
 
-  // The user stops what the window holds and, with confirmation on, runs a
-  // watch that only announces itself (the test switch on the command line):
-  // the last box is then "message: Test Shutdown mode 9". It needs neither
-  // the event log nor the power calls, so it shows that the window still
-  // works whatever failed before.
+  // The user stops what the window holds and runs a watch with confirmation
+  // on, releasing its action while it waits: after the countdown the last
+  // box is then kFollowUpMessage. It needs neither the event log nor the
+  // power calls, so it shows that the window still works whatever failed
+  // before.
   void RunFollowUpWatch() {
     Handle([&] {
       if (form->btnStart.Down()) form->btnStart.UserClick();  // Stop!
     });
     form->AskConfirmation = true;
-    RunDueWatch();
+    Handle([&] {
+      ArmScheduledNow(form->chkShutdown);
+      form->chkShutdown.UserClick();
+    });
+    RunSeconds(2);
   }
 
-  // The window starts without confirmation and with the test switch, samples
-  // for three seconds and carries out a watch (the fake power records it);
-  // then the follow-up watch.
+  // The window starts without confirmation, samples for three seconds and
+  // carries out a watch (the fake power records it); then the follow-up
+  // watch.
   void StartAndRunTwoWatches() {
     StartHandled(kArguments);
     RunSeconds(3);
@@ -90,8 +87,8 @@ class FaultMatrixFixture : public MachineFixture {
     RunFollowUpWatch();
   }
 
-  static constexpr char kArguments[] = "ACTION=SHUTDOWN CONFIRMATION=NO /testonly";
-  static constexpr char kFollowUpMessage[] = "message: Test Shutdown mode 9";
+  static constexpr char kArguments[] = "ACTION=SHUTDOWN CONFIRMATION=NO";
+  static constexpr char kFollowUpMessage[] = "message: Shutdown Cancelled. No Action was selected.";
 
   // What the user was shown in boxes (plain, error and the default
   // handling's), without beeps and balloons.
@@ -110,6 +107,15 @@ class FaultMatrixFixture : public MachineFixture {
       texts.push_back(text.substr(std::min<std::size_t>(4, text.size())));
     }
     return texts;
+  }
+
+  // Scheduled for the present moment, `action` pressed, "Start!".
+  void ArmScheduledNow(Button& action) {
+    form->btnSched.UserClick();
+    form->DateSched.SetValue(clock.Now());
+    form->TimeSched.SetValue(clock.Now());
+    if (!action.Down()) action.UserClick();
+    form->btnStart.UserClick();
   }
 
   // Closed as the program ends.

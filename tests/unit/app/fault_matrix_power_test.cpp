@@ -32,7 +32,7 @@ TEST_F(PowerFaults, EachCallFailingOnWindows9x) {
     EXPECT_EQ(LogTexts(), cell.log);
     EXPECT_EQ(events.events.back().type, win::kEventLogErrorType);
     EXPECT_EQ(power.CountCalls(cell.call), 1);
-    EXPECT_EQ(security.CountCalls("OpenProcessToken"), 0);
+    EXPECT_EQ(security.CountCalls("AdjustTokenPrivileges"), 0);
     RunFollowUpWatch();
     EXPECT_EQ(Boxes().back(), kFollowUpMessage);
   }

@@ -1,7 +1,7 @@
-// The user and account lookups of every event-log entry failing before a
-// power call, and a token that cannot be closed. (Opening the token and the
-// privilege calls are in execute_action_test.) A lookup that fails stops the
-// Information entry, and with it the power call.
+// Reading the user's SID from the process token failing for the entry
+// before a power call, and a token that cannot be closed. (Opening the token
+// for the privilege, and the privilege calls, are in execute_action_test.)
+// A lookup that fails loses the Information entry, never the power call.
 #include "fault_matrix_fixture.h"
 
 namespace haltwise::testing {
@@ -12,24 +12,25 @@ using SecurityFaults = FaultMatrixFixture;
 TEST_F(SecurityFaults, EachLookupFailingBeforeAPowerCall) {
   struct Cell {
     const char* call;
+    const char* argument;  // the part of the call's arguments that picks it
     long error;
     std::vector<std::string> boxes;  // before the follow-up watch
     std::vector<std::string> log;
   };
   const Cell cells[] = {
-      {"GetUserName", win::kErrorAccessDenied,
-       {"default: TEventLog - User name lookup fail, error code: 5"}, {}},
-      {"GetUserName", win::kErrorInsufficientBuffer,
-       {"default: TEventLog - User name lookup fail, error code: 122"}, {}},
-      {"LookupAccountName", 1332, {"default: TEventLog - User SID lookup fail, error code: 1332"}, {}},
-      {"LookupAccountName", win::kErrorInsufficientBuffer,
+      // The token opened only to query the user (TOKEN_QUERY, 8).
+      {"OpenProcessToken", "access=8", win::kErrorAccessDenied,
+       {"default: TEventLog - User SID lookup fail, error code: 5"}, {}},
+      {"GetTokenInformation", "", win::kErrorAccessDenied,
+       {"default: TEventLog - User SID lookup fail, error code: 5"}, {}},
+      {"GetTokenInformation", "", win::kErrorInsufficientBuffer,
        {"default: TEventLog - User SID lookup fail, error code: 122"}, {}},
-      {"CloseHandle", win::kErrorInvalidHandle, {}, {"Shutdown,20260601,120004"}},
+      {"CloseHandle", "", win::kErrorInvalidHandle, {}, {"Shutdown,20260601,120004"}},
   };
   for (const Cell& cell : cells) {
     SCOPED_TRACE(std::string(cell.call) + " " + std::to_string(cell.error));
     NewCell();
-    security.FailCall(cell.call, cell.error);
+    security.FailCall(cell.call, cell.error, -1, cell.argument);
 
     StartAndRunTwoWatches();
 
@@ -37,8 +38,13 @@ TEST_F(SecurityFaults, EachLookupFailingBeforeAPowerCall) {
     boxes.push_back(kFollowUpMessage);
     EXPECT_EQ(Boxes(), boxes);
     EXPECT_EQ(LogTexts(), cell.log);
-    EXPECT_EQ(power.CountCalls("ExitWindowsEx"), cell.log.empty() ? 0 : 1);
-    EXPECT_EQ(security.CountCalls("OpenProcessToken"), security.CountCalls("CloseHandle"));
+    EXPECT_EQ(power.CountCalls("ExitWindowsEx"), 1);
+    // Every token opened is closed, or at least its close was attempted.
+    if (std::string(cell.call) == "CloseHandle") {
+      EXPECT_EQ(security.CountCalls("OpenProcessToken"), security.CountCalls("CloseHandle"));
+    } else {
+      EXPECT_EQ(security.OpenTokenCount(), 0);
+    }
   }
 }
 

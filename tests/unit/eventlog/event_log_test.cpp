@@ -105,18 +105,29 @@ TEST_F(EventLogTest, EmptyApplicationNameSkipsRegistrationAndOpensTheEmptySource
   EXPECT_EQ(events.events[0].source, "");
 }
 
-TEST_F(EventLogTest, LongUserNameAndLargeSidAreFoundByGrowingTheBuffers) {
-  security.userName = std::string(100, 'u');
-  security.userSid.assign(80, 7);
-  security.domain = std::string(70, 'd');
+// The SID comes from the process token, whatever the user's name: a SID with
+// the most sub-authorities Windows allows does not fit the first buffer.
+TEST_F(EventLogTest, UserSidComesFromTheProcessTokenGrowingTheBuffer) {
+  security.userSid = {1, 15, 0, 0, 0, 0, 0, 5};
+  for (std::uint8_t i = 0; i < 60; ++i) security.userSid.push_back(i);
   log.LogEvent(1, EventLogType::Information, 0, "");
 
-  ASSERT_EQ(security.CountCalls("GetUserName"), 2);
-  EXPECT_EQ(security.Calls()[0].arguments, "size=64");
-  EXPECT_EQ(security.Calls()[1].arguments, "size=165");  // reported 101, plus 64
-  EXPECT_EQ(security.CountCalls("LookupAccountName"), 2);
+  ASSERT_EQ(security.CountCalls("GetTokenInformation"), 2);
+  EXPECT_NE(security.Calls()[0].arguments.find("access=" + std::to_string(win::kTokenQuery)),
+            std::string::npos);
+  EXPECT_NE(security.Calls()[1].arguments.find("class=1 length=64"), std::string::npos);
   ASSERT_EQ(events.events.size(), 1u);
   EXPECT_EQ(events.events[0].sid, security.userSid);
+  EXPECT_EQ(security.OpenTokenCount(), 0);
+}
+
+// A SID header that claims more sub-authorities than the token holds is
+// refused rather than read past the buffer.
+TEST_F(EventLogTest, SidLongerThanTheTokenBufferIsRefused) {
+  security.userSid = {1, 15, 0, 0, 0, 0, 0, 5, 21, 0, 0, 0};
+  EXPECT_THROW(log.LogEvent(1, EventLogType::Information, 0, ""), EUserSIDLookupFail);
+  EXPECT_TRUE(events.events.empty());
+  EXPECT_EQ(security.OpenTokenCount(), 0);
 }
 
 struct Fault {
@@ -150,17 +161,14 @@ TEST_F(EventLogTest, FaultInjectionTable) {
        {{"events", "RegisterEventSource", 1722}},
        "TEventLog - Event source registration fail, error code: 1722",
        IsA<ERegisterSourceFail>, true},
-      {"user name lookup fails",
-       {{"security", "GetUserName", 5}},
-       "TEventLog - User name lookup fail, error code: 5", IsA<EUserNameLookupFail>, true},
-      {"user name buffer never large enough",
-       {{"security", "GetUserName", 122}},
-       "TEventLog - User name lookup fail, error code: 122", IsA<EUserNameLookupFail>, true},
-      {"account lookup fails",
-       {{"security", "LookupAccountName", 1332}},
-       "TEventLog - User SID lookup fail, error code: 1332", IsA<EUserSIDLookupFail>, true},
-      {"account buffers never large enough",
-       {{"security", "LookupAccountName", 122}},
+      {"process token cannot be opened",
+       {{"security", "OpenProcessToken", 5}},
+       "TEventLog - User SID lookup fail, error code: 5", IsA<EUserSIDLookupFail>, true},
+      {"token cannot be read",
+       {{"security", "GetTokenInformation", 5}},
+       "TEventLog - User SID lookup fail, error code: 5", IsA<EUserSIDLookupFail>, true},
+      {"token buffer never large enough",
+       {{"security", "GetTokenInformation", 122}},
        "TEventLog - User SID lookup fail, error code: 122", IsA<EUserSIDLookupFail>, true},
       {"report fails",
        {{"events", "ReportEvent", 1502}},
@@ -193,6 +201,7 @@ TEST_F(EventLogTest, FaultInjectionTable) {
     EXPECT_EQ(events.CountCalls("RegisterEventSource"), c.sourceRequested ? 1 : 0);
     EXPECT_EQ(registry.OpenHandleCount(), 0);
     EXPECT_EQ(events.OpenSourceCount(), 0);
+    EXPECT_EQ(security.OpenTokenCount(), 0);
   }
 }
 

@@ -56,7 +56,7 @@ FakeRegistry::Key& FakeRegistry::Ensure(const std::string& path) {
   auto it = keys_.find(canonical);
   if (it != keys_.end()) return it->second;
   const std::string parent = ParentPath(canonical);
-  if (!parent.empty()) Ensure(parent).children.push_back(canonical);
+  if (!parent.empty()) Ensure(parent).children.insert(canonical);
   Key& key = keys_[canonical];
   key.name = path.substr(path.rfind('\\') == std::string::npos ? 0 : path.rfind('\\') + 1);
   return key;
@@ -173,7 +173,8 @@ long FakeRegistry::EnumKeyEx(win::RegKey key, std::uint32_t index, char* name,
   const auto found = keys_.find(path);
   if (found == keys_.end()) return win::kErrorInvalidHandle;
   if (index >= found->second.children.size()) return win::kErrorNoMoreItems;
-  const std::string& childName = keys_.at(found->second.children[index]).name;
+  const std::string& childName =
+      keys_.at(*std::next(found->second.children.begin(), static_cast<std::ptrdiff_t>(index))).name;
   if (childName.size() + 1 > *nameSize) return win::kErrorMoreData;
   std::memcpy(name, childName.c_str(), childName.size() + 1);
   *nameSize = static_cast<std::uint32_t>(childName.size());

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,9 @@ class FakeRegistry : public Registry, public FakeSeam {
  private:
   struct Key {
     std::string name;                                       // as created
-    std::vector<std::string> children;                      // canonical paths, creation order
+    // Canonical (upper-case) paths: Windows enumerates subkeys sorted by
+    // their upper-cased names, whatever order they were created in.
+    std::set<std::string> children;
     std::map<std::string, std::vector<std::uint8_t>> values;  // upper-cased value name
   };
 

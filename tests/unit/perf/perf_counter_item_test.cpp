@@ -193,6 +193,7 @@ TEST_F(PerfCounterItemTest, ANewLanguageRenamesEveryItemAndTheHelps) {
   TPerfHelps helps(context);
   TPerfFilter filter(context);
   filter.SetHelps(&helps);
+  filter.SetLocaleID("009");  // "007" sorts first
   TPerfCounterItem& item = Item(filter, "Process", "ID Process");
   filter.SetLocaleID("007");
   EXPECT_EQ(filter.LocaleID(), "007");

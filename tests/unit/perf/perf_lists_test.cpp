@@ -82,6 +82,7 @@ TEST_F(PerfListsTest, ANewLanguageKeepsTheBoundObjectUnderItsNewTitle) {
   SetTitles("007", {{"2", "System (de)"}, {"230", "Prozess"}, {"10", "Dateilesevorgänge/s"}}, {});
   PerfContext& context = Context();
   TPerfCounters counters(context);
+  counters.SetLocaleID("009");  // "007" sorts first
   counters.SetObjectName("System");
   counters.SetLocaleID("007");
   EXPECT_EQ(counters.LocaleID(), "007");
@@ -89,6 +90,7 @@ TEST_F(PerfListsTest, ANewLanguageKeepsTheBoundObjectUnderItsNewTitle) {
   EXPECT_EQ(counters.Names(0), "Dateilesevorgänge/s");
 
   TPerfInstances instances(context);
+  instances.SetLocaleID("009");
   instances.SetObjectName("Process");
   instances.SetLocaleID("007");
   EXPECT_EQ(instances.ObjectName(), "Prozess");

@@ -180,6 +180,7 @@ TEST_F(PerfMonitorTest, ANewLanguageCreatesAndRenamesEveryItem) {
   SetTitles("007", {{"230", "Prozess"}, {"784", "Prozesskennung"}}, {});
   TPerfMonitor monitor(Context());
   monitor.SetLoading(true);
+  monitor.SetLocaleID("009");  // "007" sorts first
   TPerfMonitorItem& item = Watch(monitor, "Process", "ID Process");
   monitor.SetLoading(false);
   monitor.SetLocaleID("007");

@@ -51,6 +51,14 @@ std::optional<SystemTime> PerfBlock::BlockSystemTime() const {
                     fields[4], fields[5], fields[6], fields[7]};
 }
 
+PerfBlockClocks PerfBlock::Clocks() const {
+  if (Empty()) return {};
+  Require(0, kDataBlockSize);
+  return {static_cast<std::int64_t>(U64(kDataBlockPerfTime)),
+          static_cast<std::int64_t>(U64(kDataBlockPerfFreq)),
+          static_cast<std::int64_t>(U64(kDataBlockPerfTime100nSec))};
+}
+
 std::size_t PerfBlock::FirstObjectType() const {
   Require(0, kDataBlockSize);
   return U32(kDataBlockHeaderLength);
@@ -67,6 +75,8 @@ PerfObjectType PerfBlock::ObjectAt(std::size_t offset) const {
   object.ObjectHelpTitleIndex = U32(offset + 20);
   object.NumCounters = U32(offset + 32);
   object.NumInstances = static_cast<std::int32_t>(U32(offset + 40));
+  object.PerfTime = static_cast<std::int64_t>(U64(offset + 48));
+  object.PerfFreq = static_cast<std::int64_t>(U64(offset + 56));
   return object;
 }
 

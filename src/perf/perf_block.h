@@ -26,6 +26,8 @@ class PerfBlock {
   // Header fields; an empty view has no objects and no system time.
   std::uint32_t NumObjectTypes() const;
   std::optional<SystemTime> BlockSystemTime() const;
+  // PerfTime, PerfFreq and PerfTime100nSec; all 0 for an empty view.
+  perf::PerfBlockClocks Clocks() const;
 
   std::size_t FirstObjectType() const;
   std::size_t NextObjectType(const perf::PerfObjectType& object) const;

@@ -9,6 +9,16 @@ namespace haltwise {
 
 using namespace perf;
 
+namespace {
+
+bool ReadsBase(std::uint32_t counterType) {
+  const std::uint32_t subtype = counterType & kSubtypeMask;
+  return subtype == kCounterFraction || subtype == kCounterPrecision ||
+         (counterType & kMultiCounter) != 0;
+}
+
+}  // namespace
+
 TPerfCounterItem::TPerfCounterItem(TPerfFilter& filter) : filter_(filter) {}
 
 TPerfCounterItem::~TPerfCounterItem() {
@@ -114,10 +124,10 @@ bool TPerfCounterItem::Locate() {
       const PerfCounterDefinition definition = block.CounterDefAt(offset);
       if (definition.CounterNameTitleIndex == static_cast<std::uint32_t>(counterIndex)) {
         location_.counterDef = definition;
-        // Only a fraction has a base: the next definition, when it is one.
+        // Fractions, multi-timers and precision timers read a base: the
+        // next definition, when it is one.
         location_.baseDef.reset();
-        if ((definition.CounterType & kSubtypeMask) == kCounterFraction &&
-            i + 1 < object.NumCounters) {
+        if (ReadsBase(definition.CounterType) && i + 1 < object.NumCounters) {
           const PerfCounterDefinition next = block.CounterDefAt(block.NextCounterDef(definition));
           if ((next.CounterType & kSubtypeMask) == kCounterBase) location_.baseDef = next;
         }
@@ -159,6 +169,16 @@ PerfCounterDefinition TPerfCounterItem::CounterDefinition() {
 bool TPerfCounterItem::HasBase() {
   DropStaleLocation();
   return location_.baseDef.has_value();
+}
+
+std::optional<PerfCounterDefinition> TPerfCounterItem::BaseDefinition() {
+  DropStaleLocation();
+  return location_.baseDef;
+}
+
+PerfObjectType TPerfCounterItem::LocatedObject() {
+  HasInstances();  // locates the object, or fails
+  return *location_.objectType;
 }
 
 void TPerfCounterItem::CheckInstanceIndex(std::int32_t index) {

@@ -50,6 +50,9 @@ class TPerfCounterItem : public TCollectionItem {
   std::int32_t InstanceCount();
   perf::PerfCounterDefinition CounterDefinition();
   bool HasBase();
+  std::optional<perf::PerfCounterDefinition> BaseDefinition();
+  // The object as the current snapshot has it (its own clock included).
+  perf::PerfObjectType LocatedObject();
   std::uint64_t RawValue();
   std::uint64_t RawBaseValue();
   std::uint64_t InstanceRawValue(std::int32_t index);

@@ -52,8 +52,14 @@ inline constexpr std::uint32_t kCounterQueueLen = 0x50000;
 inline constexpr std::uint32_t kCounterHistogram = 0x60000;
 inline constexpr std::uint32_t kCounterPrecision = 0x70000;
 
+inline constexpr std::uint32_t kTimeBaseMask = 0x300000;
+inline constexpr std::uint32_t kTimerTick = 0x000000;
+inline constexpr std::uint32_t kTimer100ns = 0x100000;
+inline constexpr std::uint32_t kObjectTimer = 0x200000;
+
 inline constexpr std::uint32_t kDeltaCounter = 0x400000;
 inline constexpr std::uint32_t kInverseCounter = 0x1000000;
+inline constexpr std::uint32_t kMultiCounter = 0x2000000;
 
 inline constexpr std::uint32_t kDisplayMask = 0xF0000000;
 inline constexpr std::uint32_t kDisplayNoSuffix = 0x00000000;
@@ -99,6 +105,7 @@ inline constexpr std::uint32_t kPerfAverageBase = 0x40030402;
 inline constexpr std::uint32_t kPerfCounterMultiBase = 0x42030500;
 inline constexpr std::uint32_t kPerfRawBase = 0x40030403;
 inline constexpr std::uint32_t kPerfLargeRawBase = 0x40030500;
+inline constexpr std::uint32_t kPerfPrecisionTimestamp = 0x40030500;
 inline constexpr std::uint32_t kPerfCounterText = 0x00000B00;
 inline constexpr std::uint32_t kPerfCounterNodata = 0x40000200;
 
@@ -113,6 +120,17 @@ struct PerfObjectType {
   std::uint32_t ObjectHelpTitleIndex = 0;
   std::uint32_t NumCounters = 0;
   std::int32_t NumInstances = 0;
+  // The object's own clock, read by PERF_OBJECT_TIMER counters.
+  std::int64_t PerfTime = 0;
+  std::int64_t PerfFreq = 0;
+};
+
+// The clocks of a snapshot's header: PerfTime in ticks of PerfFreq per
+// second, and PerfTime100nSec in 100-ns units.
+struct PerfBlockClocks {
+  std::int64_t PerfTime = 0;
+  std::int64_t PerfFreq = 0;
+  std::int64_t PerfTime100nSec = 0;
 };
 
 struct PerfCounterDefinition {

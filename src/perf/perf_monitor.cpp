@@ -28,7 +28,9 @@ void TPerfMonitor::SetLocaleID(const std::string& value) {
 void TPerfMonitor::Refresh() {
   filter_.Refresh();
   prevSampleTime_ = times_.SampleTime;
-  times_.SampleTime = SnapshotFileTime(filter_.DataBlockStart());
+  const PerfBlock block = filter_.DataBlockStart();
+  times_.SampleTime = SnapshotFileTime(block);
+  times_.Clocks = block.Clocks();
   if (firstRefresh_) {
     firstSampleTime_ = times_.SampleTime;
     firstRefresh_ = false;

@@ -114,8 +114,8 @@ TEST_F(PerfMonitorTest, ANewInstanceIsAppendedAndStartsFromZero) {
   Tick(1, objects);
   monitor.Refresh();
   EXPECT_EQ(Names(item).back(), "Haltwise#300");
-  // A new record's previous value is 0: its first rate is its whole raw value.
-  EXPECT_DOUBLE_EQ(item.CalcValue(item.ValueAt(3)), 12000);
+  // A new record has no interval yet: no rate, rather than its whole count.
+  EXPECT_DOUBLE_EQ(item.CalcValue(item.ValueAt(3)), 0);
   EXPECT_DOUBLE_EQ(item.CalcValue(item.ValueAt(0)), 1000);  // 0 -> 1000 in one second
 }
 

@@ -81,6 +81,10 @@ inline std::vector<std::uint8_t> Block(std::vector<ObjectSpec> objects, int seco
   BlockSpec blockSpec;
   blockSpec.systemTime = {2026, 6, 1, 1, 12, static_cast<std::uint16_t>(second / 60),
                      static_cast<std::uint16_t>(second % 60), 0};
+  // The clocks of a machine started an hour before noon.
+  blockSpec.perfFreq = 3579545;
+  blockSpec.perfTime = (3600 + second) * blockSpec.perfFreq;
+  SystemTimeToFileTime(blockSpec.systemTime, &blockSpec.perfTime100nSec);
   blockSpec.objects = std::move(objects);
   return WritePerfBlock(blockSpec);
 }

@@ -24,10 +24,11 @@ std::int64_t FileTimeOf(DateTime value) {
   return fileTime;
 }
 
+// Forty in a hundred are "svchost", as on a current Windows desktop.
 const char* const kProcessNames[] = {
-    "svchost", "chrome", "RuntimeBroker", "msedge", "conhost", "Code", "svchost", "dllhost",
-    "chrome", "WmiPrvSE", "svchost", "SearchProtocolHost", "chrome", "backgroundTaskHost",
-    "svchost", "Teams", "msedge", "OneDrive", "svchost", "powershell"};
+    "svchost", "chrome", "RuntimeBroker", "svchost", "msedge", "conhost", "svchost", "dllhost",
+    "svchost", "WmiPrvSE", "svchost", "SearchProtocolHost", "chrome", "svchost",
+    "backgroundTaskHost", "svchost", "Teams", "msedge", "svchost", "OneDrive"};
 const char* const kSystemProcesses[] = {
     "Idle", "System", "Registry", "smss", "csrss", "csrss", "wininit", "winlogon", "services",
     "lsass", "fontdrvhost", "dwm", "explorer", "sihost", "taskhostw", "spoolsv", "MsMpEng",
@@ -54,9 +55,9 @@ MachineModel::MachineModel(const MachineOptions& options)
   if (options_.scenario == Scenario::Demo) cpuCount = 2, processCount = 6, threadCount = 10;
   if (options_.scenario == Scenario::Big) cpuCount = 8, processCount = 300, threadCount = 5000;
   cpus_.resize(static_cast<std::size_t>(cpuCount));
-  nics_ = {{"Intel[R] Ethernet Connection (7) I219-V", 0.9},
-           {"Intel[R] Wi-Fi 6 AX201 160MHz", 0.1}};
+  nics_ = {{kEthernetAdapter, 0.9}, {kWifiAdapter, 0.1}};
   if (!Compact()) nics_.push_back({"Hyper-V Virtual Ethernet Adapter", 0.02});
+  nics_.push_back({kVpnAdapter, 0.05, false});
   availableBytes_ = 6ull << 30;
   committedBytes_ = 9ull << 30;
   BuildProcesses(processCount, threadCount);
@@ -169,8 +170,27 @@ void MachineModel::BuildFillerObjects() {
   }
 }
 
+std::int64_t MachineModel::PerfTimeAt(std::int64_t fileTime) const {
+  const auto sinceBoot = static_cast<long double>(fileTime - bootTime_);
+  return static_cast<std::int64_t>(sinceBoot * options_.perfFreq / kSecond);
+}
+
+// Adapters that come and go: an adapter that comes back is a new instance
+// whose counters start again from 0.
+void MachineModel::UpdateDevices() {
+  auto inWindow = [&](int from, int until) {
+    return from >= 0 && tick_ >= from && (until < 0 || tick_ < until);
+  };
+  Nic& wifi = nics_[1];
+  const bool wifiPresent = !inWindow(options_.wifiGoneFrom, options_.wifiBackAt);
+  if (wifiPresent && !wifi.present) wifi.received = wifi.sent = wifi.packetsReceived = wifi.packetsSent = 0;
+  wifi.present = wifiPresent;
+  nics_.back().present = inWindow(options_.vpnFrom, -1);
+}
+
 void MachineModel::Advance() {
   ++tick_;
+  UpdateDevices();
   if (tick_ == 0) return;  // the first snapshot shows the starting state
   double busySum = 0;
   for (std::size_t i = 0; i < cpus_.size(); ++i) {
@@ -206,11 +226,16 @@ void MachineModel::Advance() {
   diskWritten_ += writtenBytes;
   const std::uint64_t transfers = (readBytes + writtenBytes) / 16384 + (IsQuiet() ? 0 : 1);
   diskTransfers_ += transfers;
-  diskBusy_ += Scaled(std::min(0.95, diskRate / 8e6) * kSecond);
+  const double busy = std::min(0.95, diskRate / 8e6);
+  diskBusy_ += Scaled(busy * kSecond);
+  diskIdle_ += Scaled((1 - busy) * kSecond);
   diskQueueTime_ += Scaled(std::min(2.0, diskRate / 4e6) * kSecond);
-  diskTransferTicks_ += transfers * Scaled(50000 + 20000 * Noise());
+  // Ticks of the high-resolution clock, 3 to 7 ms a transfer.
+  diskTransferTicks_ += transfers * Scaled((0.005 + 0.002 * Noise()) * options_.perfFreq);
+  if (options_.usbDiskFrom >= 0 && tick_ >= options_.usbDiskFrom) usbRead_ += Scaled(30e3 * (1 + Noise()));
   for (std::size_t i = 0; i < nics_.size(); ++i) {
     Nic& nic = nics_[i];
+    if (!nic.present) continue;
     const double received =
         IsQuiet() ? (1 + Noise()) * 60 * nic.share
                   : nic.share * (150e3 + 1.8e6 * Wave(29, 1.1 + static_cast<double>(i)) +
@@ -292,8 +317,11 @@ ObjectSpec MachineModel::DiskObject() const {
   ObjectSpec o;
   o.nameIndex = t::kPhysicalDisk;
   o.helpIndex = t::kPhysicalDisk + 1;
+  // The types Windows gives these counters; the timestamps and the average
+  // bases follow the counters that read them.
   o.counters = {C(198, kPerfCounterRawcount),
-                C(200, kPerf100nsecTimer),
+                C(200, kPerfPrecision100nsTimer),
+                {t::kUntitledDiskTimestamp, 0, kPerfPrecisionTimestamp, {}},
                 C(1400, kPerfCounter100nsQueuelenType),
                 C(206, kPerfAverageTimer),
                 {207, 0, kPerfAverageBase, {}},
@@ -303,23 +331,45 @@ ObjectSpec MachineModel::DiskObject() const {
                 C(222, kPerfCounterBulkCount),
                 C(224, kPerfAverageBulk),
                 {225, 0, kPerfAverageBase, {}},
-                C(1482, kPerfPrecision100nsTimer)};
-  const std::vector<std::uint64_t> values = {
-      IsQuiet() ? 0u : static_cast<std::uint64_t>(tick_ % 3),
-      diskBusy_,
-      diskQueueTime_,
-      diskTransferTicks_,
-      diskTransfers_,
-      diskTransfers_,
-      diskRead_ + diskWritten_,
-      diskRead_,
-      diskWritten_,
-      diskRead_ + diskWritten_,
-      diskTransfers_,
-      static_cast<std::uint64_t>(tick_) * kSecond - diskBusy_};
+                C(1482, kPerfPrecision100nsTimer),
+                {t::kUntitledIdleTimestamp, 0, kPerfPrecisionTimestamp, {}}};
+  const auto timestamp = static_cast<std::uint64_t>(FileTimeOf(options_.start) + tick_ * kSecond);
+  auto values = [&](std::uint64_t read, std::uint64_t written, std::uint64_t transfers,
+                    std::uint64_t busy, std::uint64_t idle, std::uint64_t queueTime,
+                    std::uint64_t transferTicks) {
+    return std::vector<std::uint64_t>{
+        IsQuiet() ? 0u : static_cast<std::uint64_t>(tick_ % 3),
+        busy, timestamp, queueTime,
+        transferTicks & 0xFFFFFFFFu,  // a 4-byte counter: it wraps
+        transfers, transfers, read + written, read, written, read + written, transfers,
+        idle, timestamp};
+  };
   o.instances.emplace();
-  o.instances->push_back({"0 C:", values});
-  o.instances->push_back({"_Total", values});
+  o.instances->push_back({"0 C:", values(diskRead_, diskWritten_, diskTransfers_, diskBusy_, diskIdle_,
+                                         diskQueueTime_, diskTransferTicks_)});
+  const std::uint64_t usbTransfers = usbRead_ / 65536;
+  o.instances->push_back({"_Total", values(diskRead_ + usbRead_, diskWritten_,
+                                           diskTransfers_ + usbTransfers, diskBusy_, diskIdle_,
+                                           diskQueueTime_, diskTransferTicks_)});
+  // A disk plugged in later is listed after "_Total", as Windows adds it.
+  if (options_.usbDiskFrom >= 0 && tick_ >= options_.usbDiskFrom) {
+    o.instances->push_back({"1 E:", values(usbRead_, 0, usbTransfers, 0,
+                                           static_cast<std::uint64_t>(tick_) * kSecond, 0, 0)});
+  }
+  return o;
+}
+
+ObjectSpec MachineModel::LogicalDiskObject() const {
+  ObjectSpec o;
+  o.nameIndex = t::kLogicalDisk;
+  o.helpIndex = t::kLogicalDisk + 1;
+  o.counters = {C(408, kPerfRawFraction), {t::kUntitledFreeSpaceBase, 0, kPerfRawBase, {}},
+                C(410, kPerfCounterRawcount), C(t::kDiskBytesPerSec, kPerfCounterBulkCount)};
+  const std::uint64_t sizeMb = 486000, freeMb = 131000 - static_cast<std::uint64_t>(tick_);
+  o.instances.emplace();
+  o.instances->push_back({"HarddiskVolume1", {90, 100, 90, 0}});
+  o.instances->push_back({"C:", {freeMb, sizeMb, freeMb, diskRead_ + diskWritten_}});
+  o.instances->push_back({"_Total", {freeMb + 90, sizeMb + 100, freeMb + 90, diskRead_ + diskWritten_}});
   return o;
 }
 
@@ -334,6 +384,7 @@ ObjectSpec MachineModel::NetworkObject() const {
                 C(t::kBytesSentPerSec, kPerfCounterBulkCount)};
   o.instances.emplace();
   for (const Nic& nic : nics_) {
+    if (!nic.present) continue;
     o.instances->push_back({nic.name,
                             {nic.received + nic.sent, nic.packetsReceived + nic.packetsSent,
                              nic.packetsReceived, nic.packetsSent, 1000000000u, nic.received,
@@ -453,8 +504,11 @@ ObjectSpec MachineModel::SamplesObject() const {
       {kPerfCounterMultiTimer, 0, 3000000},
       {kPerfCounterMultiBase, 2, 0},
       {kPerf100nsecMultiTimer, 0, 3000000},
+      {kPerfCounterMultiBase, 2, 0},
       {kPerfCounterMultiTimerInv, 0, 3000000},
+      {kPerfCounterMultiBase, 2, 0},
       {kPerf100nsecMultiTimerInv, 0, 3000000},
+      {kPerfCounterMultiBase, 2, 0},
       {kPerfSampleFraction, 0, 3},
       {kPerfSampleBase, 0, 4},
       {kPerfRawFraction, 37, 0},
@@ -471,8 +525,11 @@ ObjectSpec MachineModel::SamplesObject() const {
       {kPerfCounter100nsQueuelenType, 0, 5000000},
       {kPerfCounterObjTimeQueuelenType, 0, 4000000},
       {kPerfPrecisionSystemTimer, 0, 7000000},
+      {kPerfPrecisionTimestamp, 1000000000, 10000000},
       {kPerfPrecision100nsTimer, 0, 8000000},
+      {kPerfPrecisionTimestamp, 1000000000, 10000000},
       {kPerfPrecisionObjectTimer, 0, 9000000},
+      {kPerfPrecisionTimestamp, 1000000000, 10000000},
       {kPerfCounterText, 0, 0},
       {kPerfCounterNodata, 0, 0},
       {kPerfCounterRawcount, 0, 0},  // "Gauge", set below
@@ -513,10 +570,11 @@ BlockSpec MachineModel::Assemble() const {
   const DateTime now = options_.start + tick_ * kOneSecond;
   block.systemTime = DateTimeToSystemTime(now);
   block.perfTime100nSec = FileTimeOf(now);
-  block.perfTime = block.perfTime100nSec - bootTime_;
-  block.perfFreq = kSecond;
+  block.perfTime = PerfTimeAt(block.perfTime100nSec);
+  block.perfFreq = options_.perfFreq;
   block.objects = {SystemObject(), MemoryObject(), ProcessorObject(), DiskObject(),
                    NetworkObject(), ProcessObject(), ThreadObject()};
+  if (!Compact()) block.objects.insert(block.objects.begin() + 4, LogicalDiskObject());
   if (!Compact()) block.objects.push_back(SamplesObject());
   for (const FillerObject& filler : fillers_) block.objects.push_back(filler.layout);
   return block;

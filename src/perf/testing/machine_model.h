@@ -23,7 +23,24 @@ struct MachineOptions {
   std::uint32_t seed = 1;
   std::size_t bigBlockBytes = 5 * 1024 * 1024;
   DateTime start = EncodeDate(2026, 6, 1) + EncodeTime(10, 0, 0, 0);  // UTC of the first snapshot
+  // Ticks per second of the high-resolution clock (PerfFreq): the ACPI
+  // power-management timer of many machines; 10,000,000 on recent Windows,
+  // 2,441,406 on some processor-derived clocks.
+  std::int64_t perfFreq = 3579545;
+  // Snapshots (counted from 0) in which the Wi-Fi adapter is gone, from
+  // `wifiGoneFrom` up to but not including `wifiBackAt`; -1: never gone.
+  int wifiGoneFrom = -1;
+  int wifiBackAt = -1;
+  // From this snapshot on a VPN adapter is listed after the others; -1: never.
+  int vpnFrom = -1;
+  // From this snapshot on a USB disk is listed after "_Total"; -1: never.
+  int usbDiskFrom = -1;
 };
+
+// Network adapters of the simulated machine, as Windows names their instances.
+inline constexpr const char* kEthernetAdapter = "Intel[R] Ethernet Connection (7) I219-V";
+inline constexpr const char* kWifiAdapter = "Intel[R] Wi-Fi 6 AX201 160MHz";
+inline constexpr const char* kVpnAdapter = "TAP-Windows Adapter V9";
 
 // A simulated Windows machine whose performance data moves from one snapshot
 // to the next, one second apart: processors, a disk, network interfaces,
@@ -34,6 +51,7 @@ class MachineModel {
   explicit MachineModel(const MachineOptions& options);
 
   BlockSpec NextSnapshot();
+  // The English ("009") title tables.
   const TitleTables& Titles() const { return titles_; }
   int ProcessCount() const { return static_cast<int>(processes_.size()); }
   int ThreadCount() const;
@@ -59,6 +77,7 @@ class MachineModel {
   struct Nic {
     std::string name;
     double share = 0;
+    bool present = true;
     std::uint64_t received = 0, sent = 0, packetsReceived = 0, packetsSent = 0;
   };
   struct Cpu {
@@ -82,6 +101,10 @@ class MachineModel {
   ObjectSpec MemoryObject() const;
   ObjectSpec ProcessorObject() const;
   ObjectSpec DiskObject() const;
+  ObjectSpec LogicalDiskObject() const;
+  void UpdateDevices();
+  // The high-resolution clock (PerfTime) at a file time.
+  std::int64_t PerfTimeAt(std::int64_t fileTime) const;
   ObjectSpec NetworkObject() const;
   ObjectSpec ProcessObject() const;
   ObjectSpec ThreadObject() const;
@@ -98,7 +121,8 @@ class MachineModel {
   std::vector<Process> processes_;
   std::vector<Nic> nics_;
   std::uint64_t diskRead_ = 0, diskWritten_ = 0, diskTransfers_ = 0, diskBusy_ = 0;
-  std::uint64_t diskQueueTime_ = 0, diskTransferTicks_ = 0;
+  std::uint64_t diskQueueTime_ = 0, diskTransferTicks_ = 0, diskIdle_ = 0;
+  std::uint64_t usbRead_ = 0;
   std::uint64_t fileReads_ = 0, contextSwitches_ = 0, systemCalls_ = 0;
   std::uint64_t pageFaults_ = 0, pages_ = 0;
   std::uint64_t availableBytes_ = 0, committedBytes_ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -18,7 +19,8 @@ struct Title {
 // Standard English titles (indexes as Windows installs them), then the
 // titles of the counter-type sample object.
 const std::vector<Title>& Standard() {
-  static const std::vector<Title> titles = {
+  static const std::vector<Title> titles = [] {
+    const std::vector<Title> titles = {
       {2, "System", "The System performance object consists of counters that apply to more than one instance of a component processors on the computer."},
       {4, "Memory", "The Memory performance object consists of counters that describe the behavior of physical and virtual memory on the computer."},
       {6, "% Processor Time", "% Processor Time is the percentage of elapsed time that the processor spends to execute a non-Idle thread."},
@@ -59,6 +61,8 @@ const std::vector<Title>& Standard() {
       {336, "Thread Wait Reason", "Thread Wait Reason is only applicable when the thread is in the Wait state."},
       {388, "Bytes Total/sec", "Bytes Total/sec is the rate at which bytes are sent and received over each network adapter, including framing characters."},
       {400, "Packets/sec", "Packets/sec is the rate at which packets are sent and received on the network interface."},
+      {408, "% Free Space", "% Free Space is the percentage of total usable space on the selected logical disk drive that was free."},
+      {410, "Free Megabytes", "Free Megabytes displays the unallocated space, in megabytes, on the disk drive in megabytes."},
       {452, "Packets Sent/sec", "Packets Sent/sec is the rate at which packets are sent on the network interface."},
       {506, "Bytes Sent/sec", "Bytes Sent/sec is the rate at which bytes are sent over each network adapter, including framing characters."},
       {510, "Network Interface", "The Network Interface performance object consists of counters that measure the rates at which bytes and packets are sent and received over a network connection."},
@@ -79,47 +83,62 @@ const std::vector<Title>& Standard() {
       {1420, "IO Data Bytes/sec", "The rate at which the process is reading and writing bytes in I/O operations."},
       {1482, "% Idle Time", "% Idle Time reports the percentage of time during the sample interval that the disk was idle."},
       {7000, "Counter Type Samples", "One counter of every common counter type, for testing."},
-      {7002, "Raw Count", "A PERF_COUNTER_RAWCOUNT."},
-      {7004, "Large Raw Count", "A PERF_COUNTER_LARGE_RAWCOUNT."},
-      {7006, "Raw Count Hex", "A PERF_COUNTER_RAWCOUNT_HEX."},
-      {7008, "Large Raw Count Hex", "A PERF_COUNTER_LARGE_RAWCOUNT_HEX."},
-      {7010, "Counter/sec", "A PERF_COUNTER_COUNTER."},
-      {7012, "Bulk Count/sec", "A PERF_COUNTER_BULK_COUNT."},
-      {7014, "Sample Counter", "A PERF_SAMPLE_COUNTER."},
-      {7016, "Delta", "A PERF_COUNTER_DELTA."},
-      {7018, "Large Delta", "A PERF_COUNTER_LARGE_DELTA."},
-      {7020, "Timer %", "A PERF_COUNTER_TIMER."},
-      {7022, "Timer Inverse %", "A PERF_COUNTER_TIMER_INV."},
-      {7024, "100ns Timer %", "A PERF_100NSEC_TIMER."},
-      {7026, "Object Time Timer %", "A PERF_OBJ_TIME_TIMER."},
-      {7028, "100ns Timer Inverse %", "A PERF_100NSEC_TIMER_INV."},
-      {7030, "Multi Timer %", "A PERF_COUNTER_MULTI_TIMER."},
-      {7032, "Multi Timer Base", "A PERF_COUNTER_MULTI_BASE."},
-      {7034, "100ns Multi Timer %", "A PERF_100NSEC_MULTI_TIMER."},
-      {7036, "Multi Timer Inverse %", "A PERF_COUNTER_MULTI_TIMER_INV."},
-      {7038, "100ns Multi Timer Inverse %", "A PERF_100NSEC_MULTI_TIMER_INV."},
-      {7040, "Sample Fraction %", "A PERF_SAMPLE_FRACTION."},
-      {7042, "Sample Base", "A PERF_SAMPLE_BASE."},
-      {7044, "Raw Fraction %", "A PERF_RAW_FRACTION."},
-      {7046, "Raw Base", "A PERF_RAW_BASE."},
-      {7048, "Large Raw Fraction %", "A PERF_LARGE_RAW_FRACTION."},
-      {7050, "Large Raw Base", "A PERF_LARGE_RAW_BASE."},
-      {7052, "Average Timer", "A PERF_AVERAGE_TIMER."},
-      {7054, "Average Timer Base", "A PERF_AVERAGE_BASE."},
-      {7056, "Average Bulk", "A PERF_AVERAGE_BULK."},
-      {7058, "Average Bulk Base", "A PERF_AVERAGE_BASE."},
-      {7060, "Elapsed", "A PERF_ELAPSED_TIME."},
-      {7062, "Queue Length", "A PERF_COUNTER_QUEUELEN_TYPE."},
-      {7064, "Large Queue Length", "A PERF_COUNTER_LARGE_QUEUELEN_TYPE."},
-      {7066, "100ns Queue Length", "A PERF_COUNTER_100NS_QUEUELEN_TYPE."},
-      {7068, "Object Time Queue Length", "A PERF_COUNTER_OBJ_TIME_QUEUELEN_TYPE."},
-      {7070, "Precision System Timer", "A PERF_PRECISION_SYSTEM_TIMER."},
-      {7072, "Precision 100ns Timer", "A PERF_PRECISION_100NS_TIMER."},
-      {7074, "Precision Object Timer", "A PERF_PRECISION_OBJECT_TIMER."},
-      {7076, "Text", "A PERF_COUNTER_TEXT."},
-      {7078, "No Data", "A PERF_COUNTER_NODATA."},
-      {7080, "Gauge", "A raw count that settles between 5 and 10 once the load falls quiet."},
   };
+    // The sample object's counters, one title each, at 7002, 7004, ...
+    const char* const samples[][2] = {
+        {"Raw Count", "A PERF_COUNTER_RAWCOUNT."},
+        {"Large Raw Count", "A PERF_COUNTER_LARGE_RAWCOUNT."},
+        {"Raw Count Hex", "A PERF_COUNTER_RAWCOUNT_HEX."},
+        {"Large Raw Count Hex", "A PERF_COUNTER_LARGE_RAWCOUNT_HEX."},
+        {"Counter/sec", "A PERF_COUNTER_COUNTER."},
+        {"Bulk Count/sec", "A PERF_COUNTER_BULK_COUNT."},
+        {"Sample Counter", "A PERF_SAMPLE_COUNTER."},
+        {"Delta", "A PERF_COUNTER_DELTA."},
+        {"Large Delta", "A PERF_COUNTER_LARGE_DELTA."},
+        {"Timer %", "A PERF_COUNTER_TIMER."},
+        {"Timer Inverse %", "A PERF_COUNTER_TIMER_INV."},
+        {"100ns Timer %", "A PERF_100NSEC_TIMER."},
+        {"Object Time Timer %", "A PERF_OBJ_TIME_TIMER."},
+        {"100ns Timer Inverse %", "A PERF_100NSEC_TIMER_INV."},
+        {"Multi Timer %", "A PERF_COUNTER_MULTI_TIMER."},
+        {"Multi Timer Base", "A PERF_COUNTER_MULTI_BASE."},
+        {"100ns Multi Timer %", "A PERF_100NSEC_MULTI_TIMER."},
+        {"100ns Multi Timer Base", "A PERF_COUNTER_MULTI_BASE."},
+        {"Multi Timer Inverse %", "A PERF_COUNTER_MULTI_TIMER_INV."},
+        {"Multi Timer Inverse Base", "A PERF_COUNTER_MULTI_BASE."},
+        {"100ns Multi Timer Inverse %", "A PERF_100NSEC_MULTI_TIMER_INV."},
+        {"100ns Multi Timer Inverse Base", "A PERF_COUNTER_MULTI_BASE."},
+        {"Sample Fraction %", "A PERF_SAMPLE_FRACTION."},
+        {"Sample Base", "A PERF_SAMPLE_BASE."},
+        {"Raw Fraction %", "A PERF_RAW_FRACTION."},
+        {"Raw Base", "A PERF_RAW_BASE."},
+        {"Large Raw Fraction %", "A PERF_LARGE_RAW_FRACTION."},
+        {"Large Raw Base", "A PERF_LARGE_RAW_BASE."},
+        {"Average Timer", "A PERF_AVERAGE_TIMER."},
+        {"Average Timer Base", "A PERF_AVERAGE_BASE."},
+        {"Average Bulk", "A PERF_AVERAGE_BULK."},
+        {"Average Bulk Base", "A PERF_AVERAGE_BASE."},
+        {"Elapsed", "A PERF_ELAPSED_TIME."},
+        {"Queue Length", "A PERF_COUNTER_QUEUELEN_TYPE."},
+        {"Large Queue Length", "A PERF_COUNTER_LARGE_QUEUELEN_TYPE."},
+        {"100ns Queue Length", "A PERF_COUNTER_100NS_QUEUELEN_TYPE."},
+        {"Object Time Queue Length", "A PERF_COUNTER_OBJ_TIME_QUEUELEN_TYPE."},
+        {"Precision System Timer", "A PERF_PRECISION_SYSTEM_TIMER."},
+        {"Precision System Timestamp", "A PERF_PRECISION_TIMESTAMP."},
+        {"Precision 100ns Timer", "A PERF_PRECISION_100NS_TIMER."},
+        {"Precision 100ns Timestamp", "A PERF_PRECISION_TIMESTAMP."},
+        {"Precision Object Timer", "A PERF_PRECISION_OBJECT_TIMER."},
+        {"Precision Object Timestamp", "A PERF_PRECISION_TIMESTAMP."},
+        {"Text", "A PERF_COUNTER_TEXT."},
+        {"No Data", "A PERF_COUNTER_NODATA."},
+        {"Gauge", "A raw count that settles between 5 and 10 once the load falls quiet."},
+    };
+    std::vector<Title> all = titles;
+    for (std::size_t i = 0; i < std::size(samples); ++i) {
+      all.push_back({static_cast<std::uint32_t>(7002 + 2 * i), samples[i][0], samples[i][1]});
+    }
+    return all;
+  }();
   return titles;
 }
 
@@ -161,7 +180,10 @@ TitleTables MakeTitleTables(int fillerEntries) {
   std::set<std::uint32_t> taken;
   for (const Title& t : Standard()) taken.insert(t.index);
   // Indexes of base counters and other untitled definitions stay untitled.
-  for (std::uint32_t untitled : {207u, 225u, 1408u}) taken.insert(untitled);
+  for (std::uint32_t untitled : {207u, 225u, 1408u, titles::kUntitledDiskTimestamp,
+                                 titles::kUntitledIdleTimestamp, titles::kUntitledFreeSpaceBase}) {
+    taken.insert(untitled);
+  }
 
   std::vector<std::pair<std::uint32_t, std::pair<std::string, std::string>>> entries;
   for (const Title& t : Standard()) entries.push_back({t.index, {t.name, t.help}});
@@ -182,6 +204,47 @@ TitleTables MakeTitleTables(int fillerEntries) {
   for (const auto& [i, texts] : entries) {
     tables.counter.emplace_back(std::to_string(i), texts.first);
     tables.help.emplace_back(std::to_string(i + 1), texts.second);
+  }
+  return tables;
+}
+
+TitleTables LocalizedTitleTables(const TitleTables& english, const std::string& language) {
+  struct Translation {
+    std::uint32_t index;
+    const char* german;
+    const char* chinese;
+  };
+  static const Translation kTranslations[] = {
+      {2, "System", "\u7cfb\u7edf"},
+      {4, "Speicher", "\u5185\u5b58"},
+      {6, "Prozessorzeit (%)", "% \u5904\u7406\u5668\u65f6\u95f4"},
+      {24, "Verf\u00fcgbare Bytes", "\u53ef\u7528\u5b57\u8282"},
+      {174, "Virtuelle Bytes", "\u865a\u62df\u5b57\u8282"},
+      {200, "Zeit (%)", "% \u78c1\u76d8\u65f6\u95f4"},
+      {206, "Mittlere Sek./\u00dcbertragung", "\u5e73\u5747\u78c1\u76d8\u79d2/\u4f20\u8f93"},
+      {218, "Bytes/s", "\u78c1\u76d8\u5b57\u8282/\u79d2"},
+      {230, "Prozess", "\u8fdb\u7a0b"},
+      {232, "Thread", "\u7ebf\u7a0b"},
+      {234, "Physikalischer Datentr\u00e4ger", "\u7269\u7406\u78c1\u76d8"},
+      {236, "Logischer Datentr\u00e4ger", "\u903b\u8f91\u78c1\u76d8"},
+      {238, "Prozessor", "\u5904\u7406\u5668"},
+      {264, "Empfangene Bytes/s", "\u5df2\u63a5\u6536\u5b57\u8282/\u79d2"},
+      {388, "Bytes gesamt/s", "\u5b57\u8282\u603b\u6570/\u79d2"},
+      {506, "Gesendete Bytes/s", "\u5df2\u53d1\u9001\u5b57\u8282/\u79d2"},
+      {510, "Netzwerkschnittstelle", "\u7f51\u7edc\u63a5\u53e3"},
+      {784, "Prozesskennung", "ID \u8fdb\u7a0b"},
+      {804, "Threadkennung", "ID \u7ebf\u7a0b"},
+      {1400, "Mittlere Warteschlangenl\u00e4nge", "\u5e73\u5747\u78c1\u76d8\u961f\u5217\u957f\u5ea6"},
+      {1482, "Leerlaufzeit (%)", "% \u7a7a\u95f2\u65f6\u95f4"},
+  };
+  if (language != "007" && language != "004") {
+    throw std::invalid_argument("no titles for language " + language);
+  }
+  TitleTables tables = english;
+  for (auto& [indexText, title] : tables.counter) {
+    for (const Translation& t : kTranslations) {
+      if (std::to_string(t.index) == indexText) title = language == "007" ? t.german : t.chinese;
+    }
   }
   return tables;
 }

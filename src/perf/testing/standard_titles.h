@@ -17,6 +17,7 @@ inline constexpr std::uint32_t kProcessorTime = 6;
 inline constexpr std::uint32_t kProcess = 230;
 inline constexpr std::uint32_t kThread = 232;
 inline constexpr std::uint32_t kPhysicalDisk = 234;
+inline constexpr std::uint32_t kLogicalDisk = 236;
 inline constexpr std::uint32_t kProcessor = 238;
 inline constexpr std::uint32_t kDiskBytesPerSec = 218;
 inline constexpr std::uint32_t kBytesReceivedPerSec = 264;
@@ -25,6 +26,10 @@ inline constexpr std::uint32_t kBytesSentPerSec = 506;
 inline constexpr std::uint32_t kNetworkInterface = 510;
 inline constexpr std::uint32_t kIdProcess = 784;
 inline constexpr std::uint32_t kIdThread = 804;
+// Base counters and timestamps carry indexes without a title.
+inline constexpr std::uint32_t kUntitledDiskTimestamp = 1484;
+inline constexpr std::uint32_t kUntitledIdleTimestamp = 1486;
+inline constexpr std::uint32_t kUntitledFreeSpaceBase = 1488;
 // The object with one counter of every common type.
 inline constexpr std::uint32_t kCounterTypeSamples = 7000;
 }  // namespace titles
@@ -38,6 +43,11 @@ struct TitleTables {
 // compact table). The help index of a title is its index plus one.
 TitleTables MakeTitleTables(int fillerEntries);
 inline constexpr int kRealisticFillerEntries = 9800;
+
+// The tables of a localized installation, "007" (German) or "004" (Chinese):
+// the English tables with the standard objects and counters translated, as
+// a German or Chinese Windows names them. Other languages fail.
+TitleTables LocalizedTitleTables(const TitleTables& english, const std::string& language);
 
 // The title of a standard index, for building fixtures; empty if unknown.
 std::string StandardTitle(std::uint32_t index);

@@ -16,8 +16,8 @@ inline std::vector<ObjectSpec> SmallMachine(std::uint64_t tick = 0) {
   const std::vector<CounterSpec> processCounters = {
       Counter(6, kPerf100nsecTimer),    Counter(784, kPerfCounterRawcount),
       Counter(1406, kPerfRawFraction),  {1408, 0, kPerfRawBase, {}},
-      Counter(7044, kPerfRawFraction),  Counter(7002, kPerfCounterRawcount),
-      Counter(7076, kPerfCounterText),  Counter(218, kPerfCounterBulkCount)};
+      Counter(7050, kPerfRawFraction),  Counter(7002, kPerfCounterRawcount),
+      Counter(7088, kPerfCounterText),  Counter(218, kPerfCounterBulkCount)};
   auto process = [&](const char* name, std::uint64_t pid) {
     return InstanceSpec{name, {pid * 10000 * tick, pid, 1, 4, 3, 9, 0, pid * 10 * tick}, 0, 0};
   };

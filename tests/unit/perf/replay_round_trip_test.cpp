@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <fstream>
 #include <memory>
@@ -112,8 +114,68 @@ TEST_F(ReplayRoundTripTest, EveryCounterTypeOfTheGeneratorCanBeSampled) {
     }
     NextSecond();
   }
-  EXPECT_EQ(computed, 40 - 8);
-  EXPECT_EQ(refused, 8) << "six base counters, a text and a no-data counter";
+  EXPECT_EQ(computed, 46 - 14);
+  EXPECT_EQ(refused, 14) << "twelve base counters, a text and a no-data counter";
+}
+
+// Instance names of object `index` in a generated snapshot.
+std::vector<std::string> InstanceNames(const BlockSpec& block, std::uint32_t index) {
+  std::vector<std::string> names;
+  for (const ObjectSpec& object : block.objects) {
+    if (object.nameIndex != index || !object.instances) continue;
+    for (const InstanceSpec& instance : *object.instances) names.push_back(instance.name);
+  }
+  return names;
+}
+
+TEST(MachineModel, MachinesAsWindowsReportsThem) {
+  MachineOptions options;
+  options.wifiGoneFrom = 2;
+  options.wifiBackAt = 4;
+  options.vpnFrom = 3;
+  options.usbDiskFrom = 1;
+  MachineModel machine(options);
+  std::vector<BlockSpec> blocks;
+  for (int i = 0; i < 5; ++i) blocks.push_back(machine.NextSnapshot());
+
+  EXPECT_EQ(blocks[0].perfFreq, 3579545);
+  const auto processes = InstanceNames(blocks[0], titles::kProcess);
+  EXPECT_EQ(std::count(processes.begin(), processes.end(), "svchost"), 40);
+  EXPECT_EQ(processes.back(), "_Total");
+  EXPECT_EQ(InstanceNames(blocks[0], titles::kProcessor).back(), "_Total");
+  const auto threads = InstanceNames(blocks[0], titles::kThread);
+  EXPECT_EQ(std::vector<std::string>(threads.begin(), threads.begin() + 3),
+            (std::vector<std::string>{"0", "1", "2"}));
+
+  EXPECT_EQ(InstanceNames(blocks[0], titles::kPhysicalDisk),
+            (std::vector<std::string>{"0 C:", "_Total"}));
+  EXPECT_EQ(InstanceNames(blocks[1], titles::kPhysicalDisk),
+            (std::vector<std::string>{"0 C:", "_Total", "1 E:"}))
+      << "a disk plugged in later comes after \"_Total\"";
+
+  const std::vector<std::string> adapters[] = {
+      InstanceNames(blocks[1], titles::kNetworkInterface),
+      InstanceNames(blocks[2], titles::kNetworkInterface),
+      InstanceNames(blocks[3], titles::kNetworkInterface),
+      InstanceNames(blocks[4], titles::kNetworkInterface)};
+  const std::string hyperV = "Hyper-V Virtual Ethernet Adapter";
+  EXPECT_EQ(adapters[0], (std::vector<std::string>{kEthernetAdapter, kWifiAdapter, hyperV}));
+  EXPECT_EQ(adapters[1], (std::vector<std::string>{kEthernetAdapter, hyperV}));
+  EXPECT_EQ(adapters[2], (std::vector<std::string>{kEthernetAdapter, hyperV, kVpnAdapter}));
+  EXPECT_EQ(adapters[3],
+            (std::vector<std::string>{kEthernetAdapter, kWifiAdapter, hyperV, kVpnAdapter}));
+
+  const TitleTables german = LocalizedTitleTables(machine.Titles(), "007");
+  const TitleTables chinese = LocalizedTitleTables(machine.Titles(), "004");
+  auto title = [](const TitleTables& tables, const std::string& index) {
+    for (const auto& [i, t] : tables.counter) {
+      if (i == index) return t;
+    }
+    return std::string();
+  };
+  EXPECT_EQ(title(german, "238"), "Prozessor");
+  EXPECT_EQ(title(chinese, "510"), "\u7f51\u7edc\u63a5\u53e3");
+  EXPECT_EQ(title(german, "7002"), "Raw Count") << "untranslated titles stay English";
 }
 
 TEST(MachineModel, TheBigScenarioIsAboutFiveMegabytesWithFiveThousandThreads) {

@@ -1,19 +1,25 @@
-// The Custom page's three lists, and the one-time performance set-up of the
-// first activation.
+// The Custom page's three lists, the network interface list, and the
+// one-time performance set-up of the first activation.
+#include <algorithm>
 #include <exception>
+#include <map>
 
 #include "app/frm_shutdown.h"
-#include "platform/text.h"
 
 namespace haltwise {
 
 namespace {
 
-// Title indexes of the counters behind the Disk Usage and Network Usage
-// modes: PhysicalDisk "Disk Bytes/sec", then Network Interface "Bytes
-// Total/sec", "Bytes Received/sec" and "Bytes Sent/sec".
-constexpr std::pair<const char*, const char*> kInternalCounters[] = {
-    {"234", "218"}, {"510", "388"}, {"510", "264"}, {"510", "506"}};
+// Title indexes, the same in every language: PhysicalDisk "Disk Bytes/sec",
+// then Network Interface "Bytes Total/sec", "Bytes Received/sec" and "Bytes
+// Sent/sec" for the Disk Usage and Network Usage modes; Process and Thread
+// with the ids that tell their instances apart.
+constexpr std::pair<std::int32_t, std::int32_t> kInternalCounters[] = {
+    {234, 218}, {510, 388}, {510, 264}, {510, 506}};
+constexpr std::int32_t kProcessObject = 230;
+constexpr std::int32_t kThreadObject = 232;
+constexpr char kIdProcess[] = "784";
+constexpr char kIdThread[] = "804";
 
 // A help text that cannot be had only empties the hint.
 template <typename Lookup>
@@ -25,30 +31,63 @@ std::string HelpTextOrEmpty(Lookup lookup) {
   }
 }
 
+// The key counters of an object whose instances share names, in the
+// components' language; empty for other objects.
+std::string KeyOf(PerformanceComponents& perf, std::int32_t objectIndex) {
+  if (objectIndex == kProcessObject) return perf.PerfTitles.NameByIndex(kIdProcess);
+  if (objectIndex == kThreadObject) {
+    return perf.PerfTitles.NameByIndex(kIdProcess) + ";" + perf.PerfTitles.NameByIndex(kIdThread);
+  }
+  return "";
+}
+
+// The adapter names of the network item's latest refresh, in its order.
+std::vector<std::string> InterfaceNames(TPerfMonitorItem& item) {
+  std::vector<std::string> names;
+  for (int i = 0; i < item.RecordCount(); ++i) names.push_back(item.ValueAt(i).InstanceName);
+  return names;
+}
+
 }  // namespace
 
 void TfrmShutdown::InitPerformanceMonitoring() {
   if (tmrDiskRt.Enabled()) return;
   if (!perf_) {
     perf_ = std::make_unique<PerformanceComponents>(services_.registry, services_.clock,
-                                                    startup_.replayFile);
+                                                    startup_.replayFile,
+                                                    services_.systemInfo.GetUserDefaultUILanguage());
   }
   PerformanceComponents& perf = *perf_;
   for (int i = 0; i < perf.PerfObjects.Count(); ++i) cbPerfObjs.Add(perf.PerfObjects.Names(i));
 
   for (const auto& [objectIndex, counterIndex] : kInternalCounters) {
-    TPerfMonitorItem& item = perf.PerfMonitorInternal.Items().Add();
-    item.SetObjectName(perf.PerfTitles.NameByIndex(objectIndex));
-    item.SetCounterName(perf.PerfTitles.NameByIndex(counterIndex));
+    perf.PerfMonitorInternal.Items().Add().SetIndexes(objectIndex, counterIndex);
   }
 
   cbNetIface.Clear();
   perf.PerfMonitorInternal.Refresh();
-  TPerfMonitorItem& sent = perf.PerfMonitorInternal.Items()[3];
-  const int interfaces = sent.InstanceCount();
-  for (int i = 0; i < interfaces; ++i) cbNetIface.Add(sent.ValueAt(i).InstanceName);
-  if (interfaces > 0) cbNetIface.SetItemIndex(0);
+  for (const std::string& name : InterfaceNames(perf.PerfMonitorInternal.Items()[3])) {
+    cbNetIface.Add(name);
+  }
+  if (cbNetIface.Count() > 0) cbNetIface.SetItemIndex(0);
   tmrDiskRt.SetEnabled(true);
+}
+
+// Adapters come and go (a VPN, Wi-Fi, a USB adapter): the list follows the
+// machine and keeps the chosen adapter, also while it is missing.
+void TfrmShutdown::RefreshNetworkInterfaces() {
+  if (!perf_ || perf_->PerfMonitorInternal.Items().Count() < 4) return;
+  std::vector<std::string> names = InterfaceNames(perf_->PerfMonitorInternal.Items()[3]);
+  const std::string chosen = cbNetIface.Text();
+  if (!chosen.empty() && std::find(names.begin(), names.end(), chosen) == names.end()) {
+    names.push_back(chosen);
+  }
+  if (names == cbNetIface.Items()) return;
+  cbNetIface.Clear();
+  for (const std::string& name : names) cbNetIface.Add(name);
+  const auto found = std::find(names.begin(), names.end(), chosen);
+  cbNetIface.SetItemIndex(chosen.empty() ? (names.empty() ? -1 : 0)
+                                         : static_cast<int>(found - names.begin()));
 }
 
 void TfrmShutdown::cbPerfObjsChange() {
@@ -79,38 +118,37 @@ void TfrmShutdown::cbPerfCountersChange() {
   SetStatus(cbPerfCounters.Hint());
 
   perf.PerfMonitor1.Items().Clear();
+  perf.customInstances.clear();
   lgCustom.SetValueMax(0);
   lgCustom.SetValueMin(0);
   TPerfMonitorItem& item = perf.PerfMonitor1.Items().Add();
   item.SetObjectName(cbPerfObjs.Text());
   item.SetCounterName(cbPerfCounters.Text());
   cbInstances.Clear();
+  // Keyed before the list is filled: each of forty "svchost" processes is
+  // an entry of its own, and the chosen one is found again by its id.
+  try {
+    item.SetObjectKey(KeyOf(perf, item.CounterItem().ObjectIndex()));
+  } catch (const std::exception&) {
+    // Without its id counters the object is listed by name alone.
+  }
   perf.PerfMonitor1.Refresh();
 
-  const int instances = item.InstanceCount();
-  if (instances > 0) {
+  if (item.InstanceCount() > 0) {
     cbInstances.SetEnabled(true);
-    for (int i = 0; i < instances; ++i) {
-      try {
-        cbInstances.Add(item.ValueAt(i).InstanceName);
-      } catch (const std::exception&) {
-        ApplicationEventLog.LogEvent(
-            1, EventLogType::Warning, 1,
-            "Error adding instance " + std::to_string(i) + " of " + item.CounterName());
-      }
+    std::map<std::string, int> uses;
+    for (int i = 0; i < item.RecordCount(); ++i) ++uses[item.ValueAt(i).InstanceName];
+    for (int i = 0; i < item.RecordCount(); ++i) {
+      const TPerfMonitorCounterValue& record = item.ValueAt(i);
+      perf.customInstances.push_back({record.InstanceName, record.Key});
+      // A shared name is told apart by its ids, as the user sees them.
+      cbInstances.Add(uses[record.InstanceName] > 1 ? record.InstanceName + " (" + record.Key + ")"
+                                                    : record.InstanceName);
     }
   } else {
     cbInstances.SetEnabled(false);
   }
   lblCustomCtr.SetCaption(item.CounterName());
-
-  // Instances that share a name are told apart by their ids from the next
-  // refresh on.
-  if (SameTextAscii(item.ObjectName(), "Process")) {
-    item.SetObjectKey("ID Process");
-  } else if (SameTextAscii(item.ObjectName(), "Thread")) {
-    item.SetObjectKey("ID Process;ID Thread");
-  }
 }
 
 void TfrmShutdown::cbInstancesChange() { tmrDiskRt.SetEnabled(true); }

@@ -78,6 +78,7 @@ class TfrmShutdown {
   void cbPerfObjsChange();
   void cbPerfCountersChange();
   void cbInstancesChange();
+  void RefreshNetworkInterfaces();
 
   // Settings file and skin.
   void LoadSettings();

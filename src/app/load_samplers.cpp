@@ -9,16 +9,28 @@ namespace haltwise {
 
 namespace {
 
+// Counters reach 2^63 and beyond; graph values stay inside 64 bits, with
+// room for the range's one step past them.
+double GraphRange(double value) {
+  constexpr double kLimit = 9.0e18;
+  return std::isnan(value) ? 0 : std::clamp(value, -kLimit, kLimit);
+}
+
 // Graph values are whole numbers, halves going to the even neighbour.
-std::int64_t Nearest(double value) { return static_cast<std::int64_t>(std::nearbyint(value)); }
+std::int64_t Nearest(double value) {
+  return static_cast<std::int64_t>(std::nearbyint(GraphRange(value)));
+}
 
 std::string UnitText(const std::string& units) { return units.substr(0, 255); }
 
 // Widens a graph's range to a value that left it.
 void WidenRange(TLogGraph& graph, double value) {
-  if (value > graph.ValueMax()) graph.SetValueMax(static_cast<int>(std::trunc(value)) + 1);
-  if (value < graph.ValueMin()) graph.SetValueMin(static_cast<int>(std::trunc(value)) - 1);
+  const auto whole = static_cast<std::int64_t>(std::trunc(GraphRange(value)));
+  if (value > static_cast<double>(graph.ValueMax())) graph.SetValueMax(whole + 1);
+  if (value < static_cast<double>(graph.ValueMin())) graph.SetValueMin(whole - 1);
 }
+
+constexpr char kTotalInstance[] = "_Total";
 
 std::uint32_t MinutesMs(double minutes) { return static_cast<std::uint32_t>(minutes) * 60000u; }
 
@@ -46,7 +58,7 @@ void LoadSamplers::LogSampleError(const std::exception& error, const char* secti
 }
 
 void LoadSamplers::SampleLoads(PerformanceComponents& perf, const LoadLimits& limits, Moment at) {
-  if (limits.customInstance >= 0) {
+  if (limits.customInstance) {
     try {
       SampleCustom(perf, limits, at);
     } catch (const std::exception& error) {
@@ -74,7 +86,10 @@ void LoadSamplers::SampleLoads(PerformanceComponents& perf, const LoadLimits& li
 void LoadSamplers::SampleCustom(PerformanceComponents& perf, const LoadLimits& limits, Moment at) {
   perf.PerfMonitor1.Refresh();
   TPerfMonitorItem& item = perf.PerfMonitor1.Items()[0];
-  const TPerfMonitorCounterValue& record = item.ValueAt(limits.customInstance);
+  const TPerfMonitorCounterValue* found =
+      item.FindRecord(limits.customInstance->name, limits.customInstance->key);
+  if (found == nullptr) throw Error("Instance \"" + limits.customInstance->name + "\" is gone");
+  const TPerfMonitorCounterValue& record = *found;
   TLogGraph& graph = graphs_.custom;
   graph.SetHint(item.ObjectName() + "/" + record.InstanceName);
   graph.SetAfterString(UnitText(item.CounterUnits()));
@@ -87,7 +102,10 @@ void LoadSamplers::SampleCustom(PerformanceComponents& perf, const LoadLimits& l
 
 void LoadSamplers::SampleDisk(PerformanceComponents& perf, const LoadLimits& limits, Moment at) {
   TPerfMonitorItem& item = perf.PerfMonitorInternal.Items()[0];
-  const TPerfMonitorCounterValue& record = item.ValueAt(item.InstanceCount() - 1);
+  // "_Total" by name: a disk plugged in later is listed after it.
+  const TPerfMonitorCounterValue* total = item.FindRecord(kTotalInstance, "");
+  const TPerfMonitorCounterValue& record =
+      total != nullptr ? *total : item.ValueAt(item.InstanceCount() - 1);
   TLogGraph& graph = graphs_.disk;
   graph.SetHint(item.ObjectName() + "/" + record.InstanceName);
   const double kilobytes = item.CalcValue(record) / 1024;
@@ -99,7 +117,14 @@ void LoadSamplers::SampleDisk(PerformanceComponents& perf, const LoadLimits& lim
 
 void LoadSamplers::SampleNetwork(PerformanceComponents& perf, const LoadLimits& limits, Moment at) {
   TPerfMonitorItem& item = perf.PerfMonitorInternal.Items()[limits.netItem];
-  const TPerfMonitorCounterValue& record = item.ValueAt(limits.netInterface);
+  if (limits.netInterface.empty()) return;  // a machine without adapters
+  const TPerfMonitorCounterValue* found = item.FindRecord(limits.netInterface, "");
+  if (found == nullptr) {
+    WaitForAdapter(item, limits, at);
+    return;
+  }
+  missingAdapter_.reset();
+  const TPerfMonitorCounterValue& record = *found;
   const double kilobytes = item.CalcValue(record) / 1024;
   TLogGraph& graph = graphs_.net;
   graph.SetHint(item.ObjectName() + "/" + record.InstanceName);
@@ -107,6 +132,20 @@ void LoadSamplers::SampleNetwork(PerformanceComponents& perf, const LoadLimits& 
   graph.SetAfterString(UnitText(item.CounterUnits()));
   WidenRange(graph, kilobytes);
   watch_.Sample(LoadKind::Network, kilobytes < limits.netUsage, MinutesMs(limits.netMinutes), at);
+}
+
+// A missing adapter is no quiet network: the condition starts over every
+// second until the adapter is back, and the graph says why it stands still.
+void LoadSamplers::WaitForAdapter(TPerfMonitorItem& item, const LoadLimits& limits, Moment at) {
+  TLogGraph& graph = graphs_.net;
+  graph.SetHint(item.ObjectName() + "/" + limits.netInterface);
+  graph.SetAfterString("missing");
+  watch_.Sample(LoadKind::Network, false, MinutesMs(limits.netMinutes), at);
+  if (missingAdapter_ == limits.netInterface) return;
+  missingAdapter_ = limits.netInterface;
+  eventLog_.LogEvent(1, EventLogType::Warning, 0,
+                     "Network interface \"" + limits.netInterface +
+                         "\" is missing; Network Usage waits for it.");
 }
 
 }  // namespace haltwise

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <exception>
+#include <optional>
+#include <string>
 
 #include "app/performance_components.h"
 #include "app/watch.h"
@@ -19,10 +21,12 @@ struct LoadLimits {
   double customLow = 0, customHigh = 0, customMinutes = 0;
   // Internal monitor item of the network rate: 1 total, 2 received, 3 sent.
   int netItem = -1;
-  int netInterface = -1;
-  // The chosen instance of the custom counter; -1 when nothing usable is
+  // The chosen adapter, followed by name wherever the data lists it; empty
+  // for none.
+  std::string netInterface;
+  // The chosen instance of the custom counter; none when nothing usable is
   // chosen, which skips the custom sample.
-  int customInstance = -1;
+  std::optional<InstanceIdentity> customInstance;
 };
 
 // The history graphs the samplers feed.
@@ -52,16 +56,21 @@ class LoadSamplers {
   // own errors.
   void SampleLoads(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
 
+  // The chosen network adapter while the data does not list it.
+  const std::optional<std::string>& MissingAdapter() const { return missingAdapter_; }
+
  private:
   void LogSampleError(const std::exception& error, const char* section);
   void SampleCustom(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
   void SampleDisk(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
   void SampleNetwork(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
+  void WaitForAdapter(TPerfMonitorItem& item, const LoadLimits& limits, Moment at);
 
   CpuMeter& meter_;
   TEventLog& eventLog_;
   Watch& watch_;
   LoadGraphs graphs_;
+  std::optional<std::string> missingAdapter_;
 };
 
 }  // namespace haltwise

@@ -1,11 +1,14 @@
 #include "app/performance_components.h"
 
+#include "perf/perf_language.h"
+
 namespace haltwise {
 
 PerformanceComponents::PerformanceComponents(Registry& registry, Clock& clock,
-                                             std::optional<std::filesystem::path> replayFile)
-    : context(registry, clock, std::move(replayFile)) {
-  const std::string language = "009";
+                                             std::optional<std::filesystem::path> replayFile,
+                                             std::uint16_t uiLanguage)
+    : context(registry, clock, std::move(replayFile)),
+      language(ChooseTitleLanguage(context.TitleTables(), uiLanguage)) {
   PerfTitles.SetLocaleID(language);
   PerfHelps.SetLocaleID(language);
   PerfObjects.Name = "PerfObjects";
@@ -14,8 +17,9 @@ PerformanceComponents::PerformanceComponents(Registry& registry, Clock& clock,
   PerfCounters.Name = "PerfCounters";
   PerfCounters.SetLocaleID(language);
   PerfCounters.SetHelps(&PerfHelps);
-  // The monitors keep the first language their title tables start with.
+  PerfMonitor1.SetLocaleID(language);
   PerfMonitor1.SetHelps(&PerfHelps);
+  PerfMonitorInternal.SetLocaleID(language);
   PerfMonitorInternal.SetHelps(&PerfHelps);
   PerfInstances1.SetLocaleID(language);
 }

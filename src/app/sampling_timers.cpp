@@ -16,12 +16,15 @@ LoadLimits TfrmShutdown::ReadLoadLimits() const {
   limits.customHigh = edtCustomUsageHigh.Value();
   limits.customMinutes = edtCustomMin.Value();
   limits.netItem = rbTotal.Checked() ? 1 : rbRecv.Checked() ? 2 : rbSent.Checked() ? 3 : -1;
-  limits.netInterface = cbNetIface.ItemIndex();
+  limits.netInterface = cbNetIface.Text();
   // The custom lists disable themselves when they have nothing valid to offer.
   const bool customChosen = cbPerfObjs.ItemIndex() >= 0 && cbPerfCounters.ItemIndex() >= 0 &&
                             cbPerfCounters.Enabled() && cbInstances.ItemIndex() >= 0 &&
                             cbInstances.Enabled();
-  limits.customInstance = customChosen ? cbInstances.ItemIndex() : -1;
+  if (customChosen && perf_ &&
+      static_cast<std::size_t>(cbInstances.ItemIndex()) < perf_->customInstances.size()) {
+    limits.customInstance = perf_->customInstances[static_cast<std::size_t>(cbInstances.ItemIndex())];
+  }
   return limits;
 }
 
@@ -37,7 +40,9 @@ void TfrmShutdown::tmrCpuTimer() {
 }
 
 void TfrmShutdown::SampleLoads() {
-  if (perf_) samplers_.SampleLoads(*perf_, ReadLoadLimits(), Now());
+  if (!perf_) return;
+  samplers_.SampleLoads(*perf_, ReadLoadLimits(), Now());
+  RefreshNetworkInterfaces();
 }
 
 void TfrmShutdown::RestartLoadConditions() { watch_.RestartLoadConditions(Now()); }

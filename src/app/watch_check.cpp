@@ -68,6 +68,10 @@ void TfrmShutdown::tmrCheckTimer() {
     case ShutdownMode::NetTraffic:
       ShowLoadLeft({edtNetMin, LoadKind::Network,
                     [](const TfrmShutdown& f, const std::string& d, const std::string& l) {
+                      if (const auto& missing = f.samplers_.MissingAdapter()) {
+                        return "Network interface \"" + *missing +
+                               "\" is missing. Network Usage waits for it.";
+                      }
                       return "Network usage under " + FloatToText(f.edtNetUsage.Value()) +
                              " KBytes for " + d + ". Shutdown will ocurr in " + l + ".";
                     }},

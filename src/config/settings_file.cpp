@@ -21,4 +21,14 @@ void SettingsFile::WriteInt(const SettingKey& key, int value) const {
   }
 }
 
+std::string SettingsFile::ReadString(const char* key) const {
+  return profile_.GetString(kSettingsSection, key, "", path_);
+}
+
+void SettingsFile::WriteString(const char* key, const std::string& value) const {
+  if (!profile_.WriteString(kSettingsSection, key, value, path_)) {
+    throw Error("Unable to write to " + path_);
+  }
+}
+
 }  // namespace haltwise

@@ -18,6 +18,11 @@ inline constexpr SettingKey kPerformanceInstance{"PerformanceInstance", -1};
 inline constexpr SettingKey kValueMin{"ValueMin", 0};
 inline constexpr SettingKey kValueMax{"ValueMax", 0};
 inline constexpr SettingKey kMinutes{"Minutes", 3};
+// The Custom choice by name as well, so that it survives lists that come out
+// in another order; the positions above stay for files written before.
+inline constexpr char kPerformanceObjectName[] = "PerformanceObjectName";
+inline constexpr char kPerformanceCounterName[] = "PerformanceCounterName";
+inline constexpr char kPerformanceInstanceName[] = "PerformanceInstanceName";
 
 // "Haltwise.ini" beside the executable.
 std::string SettingsFilePath(const std::string& exePath);
@@ -37,6 +42,9 @@ class SettingsFile {
   // Writes the value in decimal; the file is created when missing. Raises
   // haltwise::Error "Unable to write to " + the file's path.
   void WriteInt(const SettingKey& key, int value) const;
+  // Empty when absent.
+  std::string ReadString(const char* key) const;
+  void WriteString(const char* key, const std::string& value) const;
 
  private:
   PrivateProfile& profile_;

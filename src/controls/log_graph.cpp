@@ -27,17 +27,18 @@ void TLogGraph::ComputeLayout() {
   if (Width() / betweenSpace_ > kHistorySize) SetWidth(kHistorySize * betweenSpace_);
   // An empty range (ValueMax one below ValueMin) would divide by zero; it
   // is drawn like a range of one value.
-  std::int64_t range = std::int64_t{valueMax_} - valueMin_ + 1;
+  // In floating point: the difference of two 64-bit bounds can overflow.
+  double range = static_cast<double>(valueMax_) - static_cast<double>(valueMin_) + 1;
   if (range == 0) range = 1;
   const bool bevelled = bevel_ != TBevelCut::bvNone;
   if (bevelled) {
-    scale_ = (Height() - 2) / static_cast<double>(range);
-    zeroLine_ = (valueMax_ + 1.0) * scale_;
+    scale_ = (Height() - 2) / range;
+    zeroLine_ = (static_cast<double>(valueMax_) + 1.0) * scale_;
     plot_ = {1, 1, Width() - 1, Height() - 1};
     valuesCount_ = (Width() - 2) / betweenSpace_;
   } else {
-    scale_ = Height() / static_cast<double>(range);
-    zeroLine_ = (valueMax_ + 1.0) * scale_ - 1;
+    scale_ = Height() / range;
+    zeroLine_ = (static_cast<double>(valueMax_) + 1.0) * scale_ - 1;
     plot_ = {0, 0, Width(), Height()};
     valuesCount_ = Width() / betweenSpace_;
   }
@@ -48,7 +49,7 @@ void TLogGraph::ComputeLayout() {
 }
 
 int TLogGraph::RowOfLevel(double level, int margin) const {
-  const double row = RoundHalfEven((valueMax_ - level) * scale_) - (bevel_ == TBevelCut::bvNone ? 1 : 0);
+  const double row = RoundHalfEven((static_cast<double>(valueMax_) - level) * scale_) - (bevel_ == TBevelCut::bvNone ? 1 : 0);
   return ClampedRow(row, Height(), margin);
 }
 

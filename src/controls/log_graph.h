@@ -68,10 +68,12 @@ class TLogGraph : public GraphicControl {
   void SetLinePos(std::int32_t value);
   bool ShowLine() const { return showLine_; }
   void SetShowLine(bool value);
-  std::int32_t ValueMax() const { return valueMax_; }
-  void SetValueMax(std::int32_t value) { SetAndRelayout(valueMax_, value); }
-  std::int32_t ValueMin() const { return valueMin_; }
-  void SetValueMin(std::int32_t value) { SetAndRelayout(valueMin_, value); }
+  // 64-bit, as the values: a counter such as Memory "Available Bytes" is
+  // far beyond 2^31 and still needs a range that holds it.
+  std::int64_t ValueMax() const { return valueMax_; }
+  void SetValueMax(std::int64_t value) { SetAndRelayout(valueMax_, value); }
+  std::int64_t ValueMin() const { return valueMin_; }
+  void SetValueMin(std::int64_t value) { SetAndRelayout(valueMin_, value); }
   TViewStyle ViewStyle() const { return viewStyle_; }
   void SetViewStyle(TViewStyle value) { SetAndInvalidate(viewStyle_, value); }
 
@@ -124,8 +126,8 @@ class TLogGraph : public GraphicControl {
   Pen linePen_;
   std::int32_t linePos_ = 0;
   bool showLine_ = false;
-  std::int32_t valueMax_ = 100;
-  std::int32_t valueMin_ = -20;
+  std::int64_t valueMax_ = 100;
+  std::int64_t valueMin_ = -20;
   TViewStyle viewStyle_ = TViewStyle::vsGraph;
 
   std::array<std::int64_t, kHistorySize> values_{};

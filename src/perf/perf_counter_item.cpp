@@ -31,6 +31,7 @@ void TPerfCounterItem::SetObjectName(const std::string& value) {
     return;
   }
   if (SameTextAscii(value, objectName_)) return;
+  byIndex_ = false;
   objectIndex_ = kNotLookedUp;
   SetCounterName("");
   ClearLocation();
@@ -47,10 +48,23 @@ void TPerfCounterItem::SetCounterName(const std::string& value) {
     return;
   }
   if (SameTextAscii(value, counterName_)) return;
+  byIndex_ = false;
   counterName_ = value;
   counterIndex_ = kNotLookedUp;
   ClearLocation();
   if (!value.empty() && !Locate()) throw Error("Invalid performance counter name : " + value);
+}
+
+void TPerfCounterItem::SetIndexes(std::int32_t objectIndex, std::int32_t counterIndex) {
+  ClearLocation();
+  objectIndex_ = objectIndex;
+  counterIndex_ = counterIndex;
+  byIndex_ = true;
+  IndexesToNames();
+  if (!Locate()) {
+    throw Error("Invalid performance counter name : " +
+                (counterName_.empty() ? std::to_string(counterIndex) : counterName_));
+  }
 }
 
 std::int32_t TPerfCounterItem::LookUpIndex(const std::string& name) {
@@ -69,6 +83,7 @@ std::int32_t TPerfCounterItem::CounterIndex() {
 }
 
 void TPerfCounterItem::NamesToIndexes() {
+  if (byIndex_) return;
   objectIndex_ = LookUpIndex(objectName_);
   counterIndex_ = LookUpIndex(counterName_);
 }

@@ -33,6 +33,11 @@ class TPerfCounterItem : public TCollectionItem {
   // cannot be found in the snapshot; the name stays set.
   void SetCounterName(const std::string& value);
 
+  // Names the counter by its title indexes, which are the same in every
+  // language; the names become the titles of the filter's language. Fails
+  // like SetCounterName when the counter is not in the snapshot.
+  void SetIndexes(std::int32_t objectIndex, std::int32_t counterIndex);
+
   std::int32_t ObjectIndex();
   std::int32_t CounterIndex();
   void NamesToIndexes();
@@ -84,6 +89,7 @@ class TPerfCounterItem : public TCollectionItem {
   std::int32_t objectIndex_ = kNotLookedUp;
   std::string counterName_;
   std::int32_t counterIndex_ = kNotLookedUp;
+  bool byIndex_ = false;  // named by SetIndexes: a language change keeps the indexes
   Location location_;
 };
 

@@ -61,6 +61,13 @@ void TPerfMonitorItem::SetCounterName(const std::string& value) {
   if (!Loading()) CounterItem().SetCounterName(value);
 }
 
+void TPerfMonitorItem::SetIndexes(std::int32_t objectIndex, std::int32_t counterIndex) {
+  TPerfCounterItem& counter = CounterItem();
+  counter.SetIndexes(objectIndex, counterIndex);
+  objectName_ = counter.ObjectName();
+  counterName_ = counter.CounterName();
+}
+
 std::string TPerfMonitorItem::ObjectKey() {
   if (Loading()) return objectKey_;
   BuildKeyItems();
@@ -151,6 +158,15 @@ const TPerfMonitorCounterValue& TPerfMonitorItem::ValueAt(std::int32_t index) {
   }
   if (index < 0 || index >= RecordCount()) throw ListIndexError(index);
   return *records_[static_cast<std::size_t>(index)];
+}
+
+const TPerfMonitorCounterValue* TPerfMonitorItem::FindRecord(const std::string& instanceName,
+                                                             const std::string& key) const {
+  const std::string wanted = RecordKey(instanceName, key);
+  for (const auto& record : records_) {
+    if (RecordKey(record->InstanceName, record->Key) == wanted) return record.get();
+  }
+  return nullptr;
 }
 
 double TPerfMonitorItem::CalcValue(const TPerfMonitorCounterValue& record) const {

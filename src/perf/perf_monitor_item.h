@@ -25,6 +25,8 @@ class TPerfMonitorItem : public TCollectionItem {
   void SetObjectName(const std::string& value);
   std::string CounterName();
   void SetCounterName(const std::string& value);
+  // Names the counter by its title indexes (see TPerfCounterItem::SetIndexes).
+  void SetIndexes(std::int32_t objectIndex, std::int32_t counterIndex);
   // Names of key counters separated by ";", such as "ID Process;ID Thread".
   std::string ObjectKey();
   // A key name the object does not have fails and leaves the key empty.
@@ -42,6 +44,10 @@ class TPerfMonitorItem : public TCollectionItem {
   // instances, whatever the index.
   const TPerfMonitorCounterValue& ValueAt(std::int32_t index);
   int RecordCount() const { return static_cast<int>(records_.size()); }
+  // The record of the instance with this name and key (both ignoring case),
+  // wherever the latest refresh put it; null when it is gone.
+  const TPerfMonitorCounterValue* FindRecord(const std::string& instanceName,
+                                             const std::string& key) const;
   // The value shown for one of this item's records, computed now.
   double CalcValue(const TPerfMonitorCounterValue& record) const;
 

@@ -132,6 +132,19 @@ void PerfTitleTables::LoadFromPerflib(TPerfInfoData& data) {
   }
 }
 
+bool PerfTitleTables::HasCounterTitles(const std::string& localeId) {
+  if (replayFile_) return false;
+  ScopedRegKey language(registry_);
+  if (registry_.OpenKeyEx(win::kHKeyLocalMachine, std::string(kPerflibKey) + "\\" + localeId,
+                          win::kKeyRead, language.Receive()) != win::kErrorSuccess) {
+    return false;
+  }
+  std::uint32_t size = 0;
+  // More than the two terminators of an empty multi-string.
+  return registry_.QueryValueEx(language.Get(), "Counter", nullptr, &size) == win::kErrorSuccess &&
+         size > 2;
+}
+
 std::vector<std::pair<std::string, std::string>> PerfTitleTables::ReadPerflibTable(
     const std::string& localeId, const std::string& tableName) {
   std::vector<std::pair<std::string, std::string>> lines;

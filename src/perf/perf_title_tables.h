@@ -70,6 +70,10 @@ class PerfTitleTables {
   void ReleaseInfoData(TPerfInfoData*& data);
   const std::vector<std::unique_ptr<TPerfInfoData>>& LoadedTables() const { return loaded_; }
 
+  // Whether Perflib holds a non-empty "Counter" table for the language;
+  // false with a replay file, whose tables serve every language.
+  bool HasCounterTitles(const std::string& localeId);
+
   // The (index, title) lines of a Perflib table: index texts rewritten in
   // plain decimal, blank titles dropped. Empty when the key or the value
   // cannot be read; an index that is not an integer fails.

@@ -14,6 +14,9 @@ class SystemInfo {
   virtual bool GetVersionEx(std::uint32_t* platformId) = 0;
   // GetSystemTimes, each in 100-ns units; kernel time includes idle time.
   virtual bool GetSystemTimes(std::int64_t* idle, std::int64_t* kernel, std::int64_t* user) = 0;
+  // GetUserDefaultUILanguage: the language identifier of the user's display
+  // language, such as 0x0409 (English) or 0x0407 (German).
+  virtual std::uint16_t GetUserDefaultUILanguage() = 0;
 };
 
 }  // namespace haltwise

@@ -186,6 +186,11 @@ void MachineModel::UpdateDevices() {
   if (wifiPresent && !wifi.present) wifi.received = wifi.sent = wifi.packetsReceived = wifi.packetsSent = 0;
   wifi.present = wifiPresent;
   nics_.back().present = inWindow(options_.vpnFrom, -1);
+  if (tick_ == options_.svchostEndsAt) {
+    const auto first = std::find_if(processes_.begin(), processes_.end(),
+                                    [](const Process& p) { return p.name == "svchost"; });
+    if (first != processes_.end()) processes_.erase(first);
+  }
 }
 
 void MachineModel::Advance() {

@@ -35,6 +35,9 @@ struct MachineOptions {
   int vpnFrom = -1;
   // From this snapshot on a USB disk is listed after "_Total"; -1: never.
   int usbDiskFrom = -1;
+  // At this snapshot the first "svchost" process ends, and the processes
+  // after it move up; -1: never.
+  int svchostEndsAt = -1;
 };
 
 // Network adapters of the simulated machine, as Windows names their instances.

@@ -10,6 +10,7 @@ class FakeSystemInfo : public SystemInfo, public FakeSeam {
   std::uint32_t version = 0x23F00206;
   std::uint32_t platformId = 2;
   std::int64_t idleTime = 0, kernelTime = 0, userTime = 0;
+  std::uint16_t uiLanguage = 0x0409;  // English (United States)
 
   std::uint32_t GetVersion() override {
     Enter("GetVersion", "");
@@ -26,6 +27,10 @@ class FakeSystemInfo : public SystemInfo, public FakeSeam {
     *kernel = kernelTime;
     *user = userTime;
     return true;
+  }
+  std::uint16_t GetUserDefaultUILanguage() override {
+    Enter("GetUserDefaultUILanguage", "");
+    return uiLanguage;
   }
 };
 

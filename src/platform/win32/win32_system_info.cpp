@@ -27,4 +27,6 @@ bool Win32SystemInfo::GetSystemTimes(std::int64_t* idle, std::int64_t* kernel,
   return true;
 }
 
+std::uint16_t Win32SystemInfo::GetUserDefaultUILanguage() { return ::GetUserDefaultUILanguage(); }
+
 }  // namespace haltwise

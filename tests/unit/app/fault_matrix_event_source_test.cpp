@@ -15,10 +15,11 @@ class EventSourceFaults : public FaultMatrixFixture {
     StartHandled(kArguments);
     RunDueWatch();
   }
-  // Three seconds of samples with a network interface that is gone.
+  // Three seconds of samples of a base counter, which cannot be computed.
   void FailingSamples() {
+    UseMachine(perftest::Scenario::Steady);
     StartHandled(kArguments);
-    form->cbNetIface.SetItemIndex(-1);
+    ChooseCustom("Counter Type Samples", "Sample Base", "alpha");
     RunSeconds(3);
   }
   // A watch that also needs an idle processor falls due on a busy one.

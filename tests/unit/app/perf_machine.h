@@ -20,14 +20,30 @@ class MachineFixture : public AppFixture {
     perftest::MachineOptions options;
     options.scenario = scenario;
     options.quietAfter = quietAfter;
+    UseMachine(options);
+  }
+
+  // A machine with English titles and, for "007" or "004", the titles of
+  // that language beside them, as a German or Chinese Windows has them.
+  void UseMachine(const perftest::MachineOptions& options, const std::string& language = "009") {
     model_ = std::make_unique<perftest::MachineModel>(options);
-    const std::string perflib =
-        "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib\\009";
-    registry.SetMultiStringValue(perflib, "Counter", perftest::ToMultiStrings(model_->Titles().counter));
-    registry.SetMultiStringValue(perflib, "Help", perftest::ToMultiStrings(model_->Titles().help));
-    registry.SetPerformanceProvider([this](const std::string& valueName) {
-      if (valueName == "Global" || current_.empty()) {
+    current_.clear();
+    const std::string perflib = "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib\\";
+    auto setTables = [&](const std::string& subkey, const perftest::TitleTables& tables) {
+      registry.SetMultiStringValue(perflib + subkey, "Counter", perftest::ToMultiStrings(tables.counter));
+      registry.SetMultiStringValue(perflib + subkey, "Help", perftest::ToMultiStrings(tables.help));
+    };
+    setTables("009", model_->Titles());
+    if (language != "009") {
+      const perftest::TitleTables local = perftest::LocalizedTitleTables(model_->Titles(), language);
+      setTables(language, local);
+      setTables("CurrentLanguage", local);
+    }
+    // One snapshot a second, whoever asks first in it.
+    registry.SetPerformanceProvider([this](const std::string&) {
+      if (current_.empty() || clock.TickCount() - currentTick_ >= 1000) {
         current_ = perftest::WritePerfBlock(model_->NextSnapshot());
+        currentTick_ = clock.TickCount();
       }
       return current_;
     });
@@ -62,6 +78,7 @@ class MachineFixture : public AppFixture {
  private:
   std::unique_ptr<perftest::MachineModel> model_;
   std::vector<std::uint8_t> current_;
+  std::uint32_t currentTick_ = 0;
 };
 
 }  // namespace haltwise::testing

@@ -42,7 +42,8 @@ TEST_F(Lifecycle, FirstRunWritesDefaultsAndLimitsNeedAChosenObject) {
   form->FormClose();
   EXPECT_EQ(Ini(),
             "[Custom]\r\nPerformanceObject=-1\r\nPerformanceCounter=-1\r\nPerformanceInstance=-1\r\n"
-            "ValueMin=20\r\nValueMax=10\r\nMinutes=3\r\n");
+            "ValueMin=20\r\nValueMax=10\r\nMinutes=3\r\nPerformanceObjectName=\r\n"
+            "PerformanceCounterName=\r\nPerformanceInstanceName=\r\n");
   StartWindow("");
   EXPECT_EQ(form->edtCustomUsageLow.Value(), 5);  // not read back without an object
 }

@@ -75,6 +75,21 @@ TEST_F(LogGraph, MainWindowGraphHolds30BarsRisingFromRow48) {
   EXPECT_EQ(graph.Surface().Pixel(1, 10), kBackground);
 }
 
+TEST_F(LogGraph, RangesBeyond32BitsKeepTheBarsInProportion) {
+  // Memory "Available Bytes" of a machine with 6 GB free: the range widens
+  // past 2^31, and half of it still reaches the middle row.
+  graph.SetValueMin(0);
+  graph.SetValueMax(6442450944);
+  graph.AddValue(3221225472);
+  graph.AddValue(6442450944);
+  EXPECT_EQ(Bar(84), "24-48");
+  EXPECT_EQ(Bar(87), "0-48");
+  EXPECT_TRUE(ShowsText("6442450944 %", 0));
+  graph.SetValueMin(-9223372036854775807 - 1);  // the whole 64-bit range: no overflow
+  graph.SetValueMax(9223372036854775807);
+  EXPECT_EQ(graph.Baseline(), 24);
+}
+
 TEST_F(LogGraph, NegativeValuesHangBelowTheBaseline) {
   graph.SetValueMin(-100);  // scale 49 / 201, baseline round(101 * scale) - 1 = 24
   ASSERT_EQ(graph.Baseline(), 24);

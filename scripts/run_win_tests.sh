@@ -7,6 +7,9 @@ cd "$(dirname "$0")/.."
 work="$HALTWISE_BUILD/win-tests"
 rm -rf "$work" && mkdir -p "$work"
 cp "$HALTWISE_BUILD/tests/haltwise_win_tests.exe" "$work/"
+# The test data by its Windows path: __FILE__ is relative when a compiler
+# cache rewrites paths, and the tests run from their own folder.
+HALTWISE_TEST_DATA=$(winepath -w "$(pwd)/tests/data" 2>/dev/null) && export HALTWISE_TEST_DATA
 cd "$work"
 timeout 900 wine haltwise_win_tests.exe --gtest_output=xml:report.xml "$@" >log.txt 2>&1
 status=$?

@@ -174,6 +174,10 @@ class TfrmShutdown {
   SkinColors skinColors;
   struct SkinPictures {
     std::optional<Bitmap32> mainForm, buttonUp, buttonDown, leds, startOff, startOn;
+    // The same pictures drawn for 200 % displays, where the skin brings them.
+    struct Large {
+      std::optional<Bitmap32> mainForm, buttonUp, buttonDown, leds, startOff, startOn;
+    } large;
     Color transparentColor = 0;
     Bitmap32 actionSquare;  // behind the action toggles
   } skinPictures;

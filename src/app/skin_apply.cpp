@@ -64,6 +64,13 @@ void TfrmShutdown::LoadSkinPictures() {
   skinPictures.leds = load(files.leds);
   skinPictures.startOff = load(files.startOff);
   skinPictures.startOn = load(files.startOn);
+  const SkinBitmaps large = FindLargeSkinBitmaps(files);
+  skinPictures.large.mainForm = load(large.mainForm);
+  skinPictures.large.buttonUp = load(large.buttonUp);
+  skinPictures.large.buttonDown = load(large.buttonDown);
+  skinPictures.large.leds = load(large.leds);
+  skinPictures.large.startOff = load(large.startOff);
+  skinPictures.large.startOn = load(large.startOn);
 }
 
 }  // namespace haltwise

@@ -13,6 +13,13 @@ std::optional<std::string> IfExists(const std::string& path) {
   return std::nullopt;
 }
 
+// "MainForm.bmp" -> "MainForm@2x.bmp".
+std::optional<std::string> LargeBeside(const std::optional<std::string>& path) {
+  if (!path) return std::nullopt;
+  const std::size_t dot = path->rfind('.');
+  return IfExists(path->substr(0, dot) + "@2x" + (dot == std::string::npos ? "" : path->substr(dot)));
+}
+
 }  // namespace
 
 std::string SkinFolder(const std::string& exePath) { return PathBesideExe(exePath, "Skin\\"); }
@@ -32,6 +39,18 @@ SkinBitmaps FindSkinBitmaps(const std::string& exePath) {
   bitmaps.startOff = IfExists(folder + kStartOffBitmap);
   bitmaps.startOn = IfExists(folder + kStartOnBitmap);
   return bitmaps;
+}
+
+SkinBitmaps FindLargeSkinBitmaps(const SkinBitmaps& used) {
+  SkinBitmaps large;
+  large.mainForm = LargeBeside(used.mainForm);
+  large.buttonUp = LargeBeside(used.buttonUp);
+  large.buttonDown = LargeBeside(used.buttonDown);
+  if (!large.buttonUp || !large.buttonDown) large.buttonUp = large.buttonDown = std::nullopt;
+  large.leds = LargeBeside(used.leds);
+  large.startOff = LargeBeside(used.startOff);
+  large.startOn = LargeBeside(used.startOn);
+  return large;
 }
 
 }  // namespace haltwise

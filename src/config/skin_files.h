@@ -30,4 +30,9 @@ struct SkinBitmaps {
 
 SkinBitmaps FindSkinBitmaps(const std::string& exePath);
 
+// A skin's pictures for 200 % displays: beside each bitmap that is used,
+// the same name with "@2x" before ".bmp" (MainForm@2x.bmp), drawn twice as
+// large. Each one is optional; the mode buttons' again only as a pair.
+SkinBitmaps FindLargeSkinBitmaps(const SkinBitmaps& used);
+
 }  // namespace haltwise

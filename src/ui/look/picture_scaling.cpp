@@ -87,17 +87,25 @@ Bitmap32 ScalePicture(const Bitmap32& picture, int width, int height,
   return scaled;
 }
 
-MainWindowPictures ScalePictures(const MainWindowPictures& pictures, DpiScale drawnAt,
-                                 DpiScale scale) {
+MainWindowPictures PicturesAt(const MainWindowPictures& design, const MainWindowPictures& large,
+                              DpiScale scale) {
+  constexpr DpiScale kLargeDpi(2 * DpiScale::kDesignDpi);
+  const auto pick = [&](Bitmap32 MainWindowPictures::*picture, std::optional<Color> transparent) {
+    const bool fromLarge = !scale.IsDesign() && !(large.*picture).Empty();
+    return Resized(fromLarge ? large.*picture : design.*picture, fromLarge ? kLargeDpi : DpiScale(),
+                   scale, transparent);
+  };
   MainWindowPictures scaled;
-  scaled.form = Resized(pictures.form, drawnAt, scale, kTransparentGreen);
-  scaled.buttonUp = Resized(pictures.buttonUp, drawnAt, scale);
-  scaled.buttonDown = Resized(pictures.buttonDown, drawnAt, scale);
-  scaled.startOff = Resized(pictures.startOff, drawnAt, scale);
-  scaled.startOn = Resized(pictures.startOn, drawnAt, scale);
+  scaled.form = pick(&MainWindowPictures::form, kTransparentGreen);
+  scaled.buttonUp = pick(&MainWindowPictures::buttonUp, std::nullopt);
+  scaled.buttonDown = pick(&MainWindowPictures::buttonDown, std::nullopt);
+  scaled.startOff = pick(&MainWindowPictures::startOff, std::nullopt);
+  scaled.startOn = pick(&MainWindowPictures::startOn, std::nullopt);
   // Each state of the strip is scaled to a whole width, so the states stay
   // side by side at equal steps.
-  const Bitmap32& leds = pictures.leds;
+  const bool largeLeds = !scale.IsDesign() && !large.leds.Empty();
+  const Bitmap32& leds = largeLeds ? large.leds : design.leds;
+  const DpiScale drawnAt = largeLeds ? kLargeDpi : DpiScale();
   if (!leds.Empty() && drawnAt != scale) {
     const int state = Resize(std::max(1, leds.Width() / kGlyphStates), drawnAt, scale);
     scaled.leds = ScalePicture(leds, state * kGlyphStates, Resize(leds.Height(), drawnAt, scale));

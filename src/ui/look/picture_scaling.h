@@ -14,10 +14,11 @@ namespace haltwise {
 Bitmap32 ScalePicture(const Bitmap32& picture, int width, int height,
                       std::optional<Color> transparent = std::nullopt);
 
-// Every picture of the window at a scale, from pictures drawn for
-// `drawnAt` (96 DPI, or 192 for a skin's large pictures). The glyph strip
-// keeps four equal states.
-MainWindowPictures ScalePictures(const MainWindowPictures& pictures, DpiScale drawnAt,
-                                 DpiScale scale);
+// Every picture of the window at a scale: above 96 DPI from its large
+// version (drawn for 192 DPI) where there is one, otherwise from the one
+// drawn for 96 DPI. An empty picture in `large` means there is none. The
+// glyph strip keeps four equal states.
+MainWindowPictures PicturesAt(const MainWindowPictures& design, const MainWindowPictures& large,
+                              DpiScale scale);
 
 }  // namespace haltwise

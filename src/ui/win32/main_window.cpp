@@ -48,7 +48,7 @@ void MainWindow::Create(TfrmShutdown& form) {
   balloon_->SetScale(Scale());
   timers_ = std::make_unique<TimerHost>(Handle());
   tray_ = std::make_unique<TrayIcon>(Handle(), kTrayMessage);
-  pictures_ = ScalePictures(designPictures_, DpiScale(), Scale());
+  pictures_ = PicturesAt(designPictures_, largePictures_, Scale());
   SetTrayIcon();
 
   CreateControls();
@@ -82,7 +82,16 @@ void MainWindow::ApplyLook() {
   p.leds = skin.leds ? *skin.leds : std::move(builtin.leds);
   p.startOff = skin.startOff ? *skin.startOff : std::move(builtin.startOff);
   p.startOn = skin.startOn ? *skin.startOn : std::move(builtin.startOn);
-  pictures_ = ScalePictures(designPictures_, DpiScale(), Scale());
+  // A skin's large pictures stand in only for its own pictures in use.
+  MainWindowPictures& l = largePictures_;
+  const auto& large = skin.large;
+  l.form = skin.mainForm && large.mainForm ? *large.mainForm : Bitmap32();
+  l.buttonUp = buttons && large.buttonUp ? *large.buttonUp : Bitmap32();
+  l.buttonDown = buttons && large.buttonDown ? *large.buttonDown : Bitmap32();
+  l.leds = skin.leds && large.leds ? *large.leds : Bitmap32();
+  l.startOff = skin.startOff && large.startOff ? *large.startOff : Bitmap32();
+  l.startOn = skin.startOn && large.startOn ? *large.startOn : Bitmap32();
+  pictures_ = PicturesAt(designPictures_, largePictures_, Scale());
   ComposeBackground();
   ApplyRegion();
   InvalidateRect(Handle(), nullptr, TRUE);
@@ -93,7 +102,7 @@ void MainWindow::ApplyLook() {
 // the outline, every control's place and the icon.
 void MainWindow::ApplyScale(DpiScale scale) {
   uiFonts_.Create(scale);
-  pictures_ = ScalePictures(designPictures_, DpiScale(), scale);
+  pictures_ = PicturesAt(designPictures_, largePictures_, scale);
   ComposeBackground();
   ApplyRegion();
   children_.Relayout();

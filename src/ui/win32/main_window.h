@@ -87,8 +87,10 @@ class MainWindow : public ParentWindow, public MainWindowHost {
   HICON icon_;
   TfrmShutdown* form_ = nullptr;
 
-  // The pictures as drawn for 96 DPI, and at the window's scale.
+  // The pictures as drawn for 96 DPI, a skin's large ones drawn for 192
+  // (empty where it has none), and the pictures at the window's scale.
   MainWindowPictures designPictures_;
+  MainWindowPictures largePictures_;
   MainWindowPictures pictures_;
   Bitmap32 composed_;  // the picture with the settings page's background
   // The composed picture as a brush, for labels that sit on it.

@@ -123,5 +123,24 @@ TEST_F(SkinFolderTest, BitmapsAreUsedWhenPresentAndTheButtonImagesOnlyAsAPair) {
   EXPECT_TRUE(bitmaps.mainForm);
 }
 
+// Large pictures count only beside a picture that is used; the mode
+// buttons' again only as a pair.
+TEST_F(SkinFolderTest, LargePicturesSitBesideTheOnesUsed) {
+  Put(kMainFormBitmap);
+  Put("MainForm@2x.bmp");
+  Put(kButtonUpBitmap);
+  Put(kButtonDownBitmap);
+  Put("BtnUp@2x.bmp");
+  Put("Leds@2x.bmp");  // no Leds.bmp
+  const SkinBitmaps large = FindLargeSkinBitmaps(FindSkinBitmaps(exe_));
+  EXPECT_EQ(large.mainForm, (root_ / "Skin" / "MainForm@2x.bmp").string());
+  EXPECT_FALSE(large.buttonUp);
+  EXPECT_FALSE(large.buttonDown);
+  EXPECT_FALSE(large.leds);
+  Put("BtnDn@2x.bmp");
+  EXPECT_EQ(FindLargeSkinBitmaps(FindSkinBitmaps(exe_)).buttonDown,
+            (root_ / "Skin" / "BtnDn@2x.bmp").string());
+}
+
 }  // namespace
 }  // namespace haltwise

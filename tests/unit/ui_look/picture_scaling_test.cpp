@@ -47,9 +47,9 @@ TEST(ScalePicture, SameSizeIsUnchanged) {
   EXPECT_EQ(ScalePicture(picture, 3, 2), picture);
 }
 
-TEST(ScalePictures, FollowTheLayoutAndKeepTheStripsStates) {
+TEST(PicturesAt, FollowTheLayoutAndKeepTheStripsStates) {
   const MainWindowPictures design = DrawPictures(DefaultPalette());
-  const MainWindowPictures at150 = ScalePictures(design, DpiScale(), DpiScale(144));
+  const MainWindowPictures at150 = PicturesAt(design, {}, DpiScale(144));
   EXPECT_EQ(at150.form.Width(), 947);
   EXPECT_EQ(at150.form.Height(), 654);
   EXPECT_EQ(at150.form.Pixel(0, 0), G);
@@ -58,18 +58,30 @@ TEST(ScalePictures, FollowTheLayoutAndKeepTheStripsStates) {
   EXPECT_EQ(at150.leds.Width(), state * kGlyphStates);
   EXPECT_EQ(state, DpiScale(144)(design.leds.Width() / kGlyphStates));
 
-  EXPECT_EQ(ScalePictures(design, DpiScale(), DpiScale()).form, design.form);
+  EXPECT_EQ(PicturesAt(design, {}, DpiScale()).form, design.form);
 }
 
-TEST(ScalePictures, LargePicturesComeDownFrom192Dpi) {
+TEST(PicturesAt, LargePicturesServeEveryScaleAbove96Dpi) {
+  MainWindowPictures design;
+  design.form = Bitmap32(631, 10, kBlue);
+  design.leds = Bitmap32(4 * 13, 13, kBlue);
+  design.startOn = Bitmap32(51, 41, kBlue);
   MainWindowPictures large;
-  large.form = Bitmap32(1262, 10, kRed);
-  large.leds = Bitmap32(4 * 26, 26, kBlue);
-  const MainWindowPictures at150 = ScalePictures(large, DpiScale(192), DpiScale(144));
-  EXPECT_EQ(at150.form.Width(), 947);
+  large.form = Bitmap32(1262, 20, kRed);
+  large.leds = Bitmap32(4 * 26, 26, kRed);
+  for (int dpi : {120, 144, 192}) {
+    const MainWindowPictures at = PicturesAt(design, large, DpiScale(dpi));
+    EXPECT_EQ(at.form.Width(), DpiScale(dpi)(631)) << dpi;
+    EXPECT_EQ(at.form.Pixel(0, 0), kRed) << dpi;
+    EXPECT_EQ(at.leds.Pixel(0, 0), kRed) << dpi;
+    EXPECT_EQ(at.startOn.Pixel(0, 0), kBlue) << dpi;  // no large one: the 96 DPI one grows
+  }
+  const MainWindowPictures at150 = PicturesAt(design, large, DpiScale(144));
   EXPECT_EQ(at150.leds.Width(), 4 * 20);  // 19.5 up to whole states
   EXPECT_EQ(at150.leds.Height(), 20);
-  EXPECT_TRUE(at150.buttonUp.Empty());
+  const MainWindowPictures at100 = PicturesAt(design, large, DpiScale());
+  EXPECT_EQ(at100.form, design.form);
+  EXPECT_EQ(at100.leds, design.leds);
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ namespace {
 using namespace haltwise;
 
 constexpr const char* kNames[] = {"MODE",    "DATE",         "TIME",  "MINUTES", "HOURS",
-                                  "CPU",     "CONFIRMATION", "FORCE", "ACTION"};
+                                  "CPU",     "CONFIRMATION", "FORCE", "ACTION",  "WARN",
+                                  "SNOOZE",  "INPUT"};
 
 void CheckLookups(const CommandLine& commandLine) {
   for (const char* name : kNames) {
@@ -37,7 +38,8 @@ void CheckLookups(const CommandLine& commandLine) {
 
 PresetControls PresetsOf(TfrmShutdown& form) {
   return {form.btnIdle,   form.btnSched,  form.btnCntDn,    form.edtCPUUsage, form.edtCPUMin,
-          form.DateSched, form.TimeSched, form.edtCntDn,    form.chkHours,    form.chkMins,
+          form.chkNoInput, form.DateSched, form.TimeSched, form.edtCntDn,   form.chkHours,
+          form.chkMins,
           form.chkLogOff, form.chkReboot, form.chkShutdown, form.chkSuspend,  form.chkHibernate,
           form.chkForce};
 }
@@ -58,6 +60,7 @@ class PresetSnapshot {
       pickers_.emplace_back(picker, picker->Value());
     }
     for (RadioButton* radio : {&c.chkHours, &c.chkMins}) radios_.emplace_back(radio, radio->Checked());
+    noInput_ = c.chkNoInput.Checked();
     askConfirmation_ = form.AskConfirmation;
   }
 
@@ -70,6 +73,7 @@ class PresetSnapshot {
     for (const auto& [radio, checked] : radios_) {
       if (checked) radio->SetChecked(true);
     }
+    form_.chkNoInput.SetChecked(noInput_);
     form_.AskConfirmation = askConfirmation_;
   }
 
@@ -79,6 +83,7 @@ class PresetSnapshot {
   std::vector<std::pair<SpinEdit*, double>> edits_;
   std::vector<std::pair<DateTimePicker*, DateTime>> pickers_;
   std::vector<std::pair<RadioButton*, bool>> radios_;
+  bool noInput_ = false;
   bool askConfirmation_ = true;
 };
 
@@ -153,7 +158,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   fuzz::HeadlessWindow& window = reused.Prepare();
   TfrmShutdown& form = *window.form;
-  form.AskConfirmation = CommandLinePresets(commandLine, window.notifier, PresetsOf(form)).Apply();
+  const PresetOptions options =
+      CommandLinePresets(commandLine, window.notifier, PresetsOf(form)).Apply();
+  form.AskConfirmation = options.askConfirmation;
+  form.WarnAhead = options.warnAhead;
+  form.SnoozeMinutes = options.snoozeMinutes.value_or(TfrmShutdown::kDefaultSnoozeMinutes);
   CheckWindow(window, commandLine);
 
   // Armed as the user would, then a few ticks of every timer.

@@ -12,6 +12,7 @@
 #include "gfx/system_colors.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_event_source.h"
+#include "platform/fake/fake_input_activity.h"
 #include "platform/fake/fake_locale_format.h"
 #include "platform/fake/fake_power.h"
 #include "platform/fake/fake_registry.h"
@@ -69,6 +70,7 @@ class NullHost : public MainWindowHost {
   void ShowAboutBox(const AboutBoxModel&) override {}
   void ProcessMessages() override {}
   void SetHourglass(bool) override {}
+  void ShowTrayBalloon(const std::string&, const std::string&) override {}
 };
 
 class HeadlessWindow {
@@ -111,6 +113,7 @@ class HeadlessWindow {
   }
 
   fake::FakeClock clock;
+  fake::FakeInputActivity input;
   fake::FakeLocaleFormat locale;
   fake::FakeUserNotifier notifier;
   fake::FakeSecurity security;
@@ -125,7 +128,7 @@ class HeadlessWindow {
   BuiltinFontRasteriser fonts;
   ClassicSystemColors systemColors;
   TimerQueue queue{[this](std::uint32_t ms) { clock.Advance(ms); }};
-  AppServices services{clock,      locale,   notifier, security, power,        systemInfo,
+  AppServices services{clock,      input,    locale,   notifier, security, power,        systemInfo,
                        registry,   events,   shell,    profile,  confirmation, host,
                        fonts,      systemColors,
                        [](const std::string& text, int width) {

@@ -62,15 +62,21 @@ journey() {
 
 failed=0
 journey startup "$work/demo.dat" || failed=$((failed + 1))
-# The three watches take a minute or more each: they run side by side.
+# The watches take a minute or more each: they run side by side.
 journey countdown "$work/demo.dat" >"$work/countdown.out" 2>&1 &
 p1=$!
 journey cancel "$work/demo.dat" >"$work/cancel.out" 2>&1 &
 p2=$!
 journey disk "$work/quiet.dat" >"$work/disk.out" 2>&1 &
 p3=$!
-for p in $p1 $p2 $p3; do wait $p || failed=$((failed + 1)); done
-cat "$work/countdown.out" "$work/cancel.out" "$work/disk.out"
+journey later "$work/demo.dat" >"$work/later.out" 2>&1 &
+p4=$!
+journey heads-up "$work/demo.dat" >"$work/heads-up.out" 2>&1 &
+p5=$!
+journey confirm-keys "$work/demo.dat" >"$work/confirm-keys.out" 2>&1 &
+p6=$!
+for p in $p1 $p2 $p3 $p4 $p5 $p6; do wait $p || failed=$((failed + 1)); done
+cat "$work"/{countdown,cancel,disk,later,heads-up,confirm-keys}.out
 journey balloon "$work/demo.dat" || failed=$((failed + 1))
 journey tray "$work/demo.dat" || failed=$((failed + 1))
 # The window at 100, 150 (with the confirmation) and 200 % (skinned): the

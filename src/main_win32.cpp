@@ -93,6 +93,7 @@ int Run() {
   MainWindow window(fonts, colors, icon);
   AppServices services{
       .clock = platform.clock,
+      .input = platform.inputActivity,
       .locale = platform.localeFormat,
       .notifier = notifier,
       .security = platform.security,

@@ -11,6 +11,7 @@
 #include "gfx/system_colors.h"
 #include "platform/clock.h"
 #include "platform/event_source.h"
+#include "platform/input_activity.h"
 #include "platform/locale_format.h"
 #include "platform/power.h"
 #include "platform/private_profile.h"
@@ -26,6 +27,7 @@ namespace haltwise {
 // the real Win32 backends and by tests with fakes.
 struct AppServices {
   Clock& clock;
+  InputActivity& input;
   LocaleFormat& locale;
   UserNotifier& notifier;
   Security& security;

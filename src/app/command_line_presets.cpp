@@ -86,6 +86,13 @@ void CommandLinePresets::ApplyIdleParams() {
       notifier_.ShowMessage(InvalidIdleCpuMessage(*cpu));
     }
   }
+  if (const auto input = Param(kParamInput)) {
+    if (const auto yes = ParseYesNo(*input)) {
+      c_.chkNoInput.SetChecked(*yes);
+    } else {
+      notifier_.ShowMessage(InvalidInputMessage(UpperCaseAscii(*input)));
+    }
+  }
 }
 
 void CommandLinePresets::ApplyMode() {
@@ -114,6 +121,7 @@ void CommandLinePresets::ApplyMode() {
     c_.btnIdle.Click();
     ApplyIdleParams();
   }
+  if (!c_.btnIdle.Down() && Param(kParamInput)) notifier_.ShowMessage(kInputNeedsIdleTime);
 }
 
 void CommandLinePresets::ApplyAction() {
@@ -131,14 +139,31 @@ void CommandLinePresets::ApplyAction() {
   if (!anyPressed) notifier_.ShowMessage(InvalidActionMessage(upper));
 }
 
-bool CommandLinePresets::Apply() {
+// The warnings before a time watch acts, and the length of "Snooze".
+void CommandLinePresets::ApplyReminders(PresetOptions& options) {
+  if (const auto warn = Param(kParamWarn)) {
+    if (const auto yes = ParseYesNo(*warn)) {
+      options.warnAhead = *yes;
+    } else {
+      notifier_.ShowMessage(InvalidWarnMessage(UpperCaseAscii(*warn)));
+    }
+  }
+  if (const auto snooze = Param(kParamSnooze)) {
+    options.snoozeMinutes = ParseSnoozeMinutes(*snooze);
+    if (!options.snoozeMinutes) notifier_.ShowMessage(InvalidSnoozeMessage(*snooze));
+  }
+}
+
+PresetOptions CommandLinePresets::Apply() {
+  PresetOptions options;
   ApplyMode();
   const auto confirmation = Param(kParamConfirmation);
-  const bool askConfirmation = !(confirmation && UpperCaseAscii(*confirmation) == "NO");
+  options.askConfirmation = !(confirmation && UpperCaseAscii(*confirmation) == "NO");
   const auto force = Param(kParamForce);
   c_.chkForce.SetDown(force && UpperCaseAscii(*force) == "YES");
   ApplyAction();
-  return askConfirmation;
+  ApplyReminders(options);
+  return options;
 }
 
 }  // namespace haltwise

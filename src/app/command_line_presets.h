@@ -5,6 +5,7 @@
 #include "config/command_line.h"
 #include "platform/user_notifier.h"
 #include "widgets/button.h"
+#include "widgets/check_box.h"
 #include "widgets/date_time_picker.h"
 #include "widgets/radio_button.h"
 #include "widgets/spin_edit.h"
@@ -18,6 +19,7 @@ struct PresetControls {
   Button& btnCntDn;
   SpinEdit& edtCPUUsage;
   SpinEdit& edtCPUMin;
+  CheckBox& chkNoInput;
   DateTimePicker& DateSched;
   DateTimePicker& TimeSched;
   SpinEdit& edtCntDn;
@@ -31,6 +33,13 @@ struct PresetControls {
   Button& chkForce;
 };
 
+// What the command line sets apart from the controls.
+struct PresetOptions {
+  bool askConfirmation = true;
+  bool warnAhead = true;
+  std::optional<int> snoozeMinutes;  // none: the default length
+};
+
 // Presets the window from the command line: the mode and its values, the
 // action, the force option and the confirmation. It never arms a watch; each
 // fault is shown in its own message box and the rest still applies.
@@ -39,8 +48,7 @@ class CommandLinePresets {
   CommandLinePresets(const CommandLine& commandLine, UserNotifier& notifier, PresetControls controls)
       : commandLine_(commandLine), notifier_(notifier), c_(controls) {}
 
-  // Returns whether a due action is to be confirmed first.
-  bool Apply();
+  PresetOptions Apply();
 
  private:
   std::optional<std::string> Param(const char* name) const;
@@ -50,6 +58,7 @@ class CommandLinePresets {
   void ApplyCountDownParams();
   void ApplyIdleParams();
   void ApplyAction();
+  void ApplyReminders(PresetOptions& options);
 
   const CommandLine& commandLine_;
   UserNotifier& notifier_;

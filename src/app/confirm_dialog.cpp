@@ -6,9 +6,11 @@
 
 namespace haltwise {
 
-TfrmConfirm::TfrmConfirm(UserNotifier& notifier) {
+TfrmConfirm::TfrmConfirm(UserNotifier& notifier, int snoozeMinutes) {
   Label1.SetCaption("Shutdown will occur in 10 seconds...");
   SpeedButton1.SetCaption("Cancel !!");
+  btnSnooze.SetCaption("Snooze");
+  btnSnooze.SetVisible(snoozeMinutes > 0);
   Timer1.OnTimer = [this] { Timer1Timer(); };
   notifier.Beep(win::kMbIconExclamation);
 }

@@ -7,19 +7,26 @@
 namespace haltwise {
 
 // The last chance to stop a due action: an eleven-second countdown that the
-// user can cancel. Its text always speaks of a shutdown, whatever the action.
+// user can cancel, or snooze to be asked again later. Its text always speaks
+// of a shutdown, whatever the action.
 class TfrmConfirm {
  public:
   static constexpr int kNone = 0;
   static constexpr int kOk = 1;
   static constexpr int kCancel = 2;
+  static constexpr int kSnooze = 3;
 
-  // Creation: SecondsLeft 11 and a warning beep.
-  explicit TfrmConfirm(UserNotifier& notifier);
+  // Creation: SecondsLeft 11 and a warning beep. "Snooze" is offered only
+  // with a snooze length.
+  TfrmConfirm(UserNotifier& notifier, int snoozeMinutes);
 
   void Timer1Timer();
   void SpeedButton1Click() { modalResult_ = kCancel; }
-  // Closing by any other means (the system's close command) cancels.
+  void btnSnoozeClick() {
+    if (btnSnooze.Visible()) modalResult_ = kSnooze;
+  }
+  // Closing by any other means (Escape, Alt+F4, the system's close command)
+  // cancels: putting the action off is never what an unspecific close means.
   void Close() {
     if (modalResult_ == kNone) modalResult_ = kCancel;
   }
@@ -29,6 +36,7 @@ class TfrmConfirm {
 
   Control Label1{"Label1"};
   Button SpeedButton1{"SpeedButton1"};
+  Button btnSnooze{"btnSnooze"};
   Timer Timer1{"Timer1", 1000, true};
 
  private:

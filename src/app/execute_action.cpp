@@ -12,11 +12,15 @@ void TfrmShutdown::ExecuteAction() {
   if (AskConfirmation) {
     int result;
     {
-      TfrmConfirm confirm(services_.notifier);
+      TfrmConfirm confirm(services_.notifier, SnoozeMinutes);
       result = services_.confirmation.ShowModal(confirm);
     }
     // The watch may have ended while the countdown ran (the session ended).
     if (watch_.State() != WatchState::Confirming) return;
+    if (result == TfrmConfirm::kSnooze) {
+      SnoozeWatch();
+      return;
+    }
     watch_.EndConfirmation(result != TfrmConfirm::kCancel);
     if (watch_.ActionCancelled()) {
       ShowActionCancelled();

@@ -40,7 +40,8 @@ TfrmShutdown::TfrmShutdown(AppServices& services, StartupInfo startup)
       powerActions_(services.power, services.security, services.systemInfo, services.clock,
                     services.notifier, ApplicationEventLog),
       cpuMeter_(services.registry, services.systemInfo),
-      samplers_(cpuMeter_, ApplicationEventLog, watch_, {lgCPU, lgNet, lgDisk, lgCustom}) {
+      samplers_(cpuMeter_, services.input, ApplicationEventLog, watch_,
+                {lgCPU, lgNet, lgDisk, lgCustom}) {
   ApplicationEventLog.SetApplicationName("Haltwise");
   ApplicationEventLog.Loaded();
   WireControls();
@@ -83,6 +84,7 @@ void TfrmShutdown::WireControls() {
   rbRecv.SetCaption("Received");
   rbSent.SetCaption("Sent");
   rbRecv.SetChecked(true);
+  chkNoInput.SetCaption("and nobody used the keyboard or mouse");
   DateSched.OnChange = [this] { DateSchedChange(); };
 
   ApplyMainWindowLcdSettings(LCD);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/advance_warnings.h"
 #include "app/app_services.h"
 #include "app/load_samplers.h"
 #include "app/main_window_host.h"
@@ -21,6 +22,7 @@
 #include "eventlog/event_log.h"
 #include "perf/cpu/cpu_meter.h"
 #include "widgets/button.h"
+#include "widgets/check_box.h"
 #include "widgets/combo_box.h"
 #include "widgets/content_scroller.h"
 #include "widgets/control.h"
@@ -97,6 +99,12 @@ class TfrmShutdown {
 
   // Confirm a due action first (the command line may turn it off).
   bool AskConfirmation = true;
+  // Balloons 5 and 1 minutes before a time watch acts.
+  bool WarnAhead = true;
+  // What "Snooze" in the confirmation puts the action off by; 0 offers no
+  // "Snooze".
+  static constexpr int kDefaultSnoozeMinutes = 10;
+  int SnoozeMinutes = kDefaultSnoozeMinutes;
 
   // The window itself: its background colour.
   Control frmShutdown{"frmShutdown"};
@@ -124,6 +132,9 @@ class TfrmShutdown {
                                     "tsCustom", "tsSplash"}};
   SpinEdit edtCPUUsage{"edtCPUUsage", 1, 999, 10};
   SpinEdit edtCPUMin{"edtCPUMin", 1, 999, 3};
+  // The processor's quiet minutes count only while nobody uses the keyboard
+  // or mouse either.
+  CheckBox chkNoInput{"chkNoInput"};
   DateTimePicker DateSched{"DateSched", DateTimePicker::Kind::Date};
   DateTimePicker TimeSched{"TimeSched", DateTimePicker::Kind::Time};
   SpinEdit edtCntDn{"edtCntDn", 1, 999, 1};
@@ -205,6 +216,11 @@ class TfrmShutdown {
   void ShowActionCancelled();
   bool ProcessorIsIdle();
   void ShowBalloon(const std::string& text);
+  void ShowProgress(Moment at);
+  void ShowAdvanceWarning(int minutes);
+  void SnoozeWatch();
+  std::string SnoozedPrefix() const;
+  bool InputClauseArmed() const;
   void ShowTimeLeft(Moment at);
   void ShowLoadLeft(const LoadDisplay& display, Moment at);
   void SetTrayHint(const std::string& text) { JvTray.SetHint(text); }
@@ -220,6 +236,8 @@ class TfrmShutdown {
   PowerActions powerActions_;
   CpuMeter cpuMeter_;
   Watch watch_;
+  // What the user has been warned of before the armed time watch acts.
+  AdvanceWarnings warnings_;
   LoadSamplers samplers_;
 };
 

@@ -32,11 +32,15 @@ void TfrmShutdown::ApplyCommandLine() {
     ShellOpen(services_.shell, PathBesideExe(startup_.exePath, kCommandLineHelpPage), "", "",
               win::kSwShowNormal);
   }
-  const PresetControls controls{btnIdle,  btnSched,  btnCntDn,    edtCPUUsage, edtCPUMin,
-                                DateSched, TimeSched, edtCntDn,   chkHours,    chkMins,
-                                chkLogOff, chkReboot, chkShutdown, chkSuspend, chkHibernate,
-                                chkForce};
-  AskConfirmation = CommandLinePresets(commandLine_, services_.notifier, controls).Apply();
+  const PresetControls controls{btnIdle,   btnSched,   btnCntDn,  edtCPUUsage, edtCPUMin,
+                                chkNoInput, DateSched,  TimeSched, edtCntDn,    chkHours,
+                                chkMins,    chkLogOff,  chkReboot, chkShutdown, chkSuspend,
+                                chkHibernate, chkForce};
+  const PresetOptions options =
+      CommandLinePresets(commandLine_, services_.notifier, controls).Apply();
+  AskConfirmation = options.askConfirmation;
+  WarnAhead = options.warnAhead;
+  SnoozeMinutes = options.snoozeMinutes.value_or(kDefaultSnoozeMinutes);
 }
 
 void TfrmShutdown::ApplicationEvents1Activate() {

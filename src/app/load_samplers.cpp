@@ -36,6 +36,10 @@ std::uint32_t MinutesMs(double minutes) { return static_cast<std::uint32_t>(minu
 
 }  // namespace
 
+bool CpuConditionHolds(int usage, double limit, bool inputClause) {
+  return usage < limit || (inputClause && limit >= 100);
+}
+
 int LoadSamplers::CpuUsagePercent() {
   meter_.RefreshCpuSample();
   const int count = meter_.CpuCount();
@@ -50,7 +54,26 @@ int LoadSamplers::CpuUsagePercent() {
 void LoadSamplers::SampleCpu(const LoadLimits& limits, Moment at) {
   const int usage = CpuUsagePercent();
   graphs_.cpu.AddValue(usage);
-  watch_.Sample(LoadKind::Cpu, usage < limits.cpuUsage, MinutesMs(limits.cpuMinutes), at);
+  bool holds = CpuConditionHolds(usage, limits.cpuUsage, limits.cpuInputClause);
+  if (holds && limits.cpuInputClause) holds = NobodyThereSince(watch_.Since(LoadKind::Cpu), at);
+  watch_.Sample(LoadKind::Cpu, holds, MinutesMs(limits.cpuMinutes), at);
+}
+
+// No keyboard or mouse input since the count began. When Windows cannot
+// say, someone may be there: the machine is not switched off under them.
+bool LoadSamplers::NobodyThereSince(const SincePair& since, Moment at) {
+  const auto idleMs = InputIdleMs(input_, at.tick);
+  if (!idleMs) {
+    if (!inputUnknown_) {
+      eventLog_.LogEvent(1, EventLogType::Error, 0,
+                         "Unable to read keyboard and mouse activity, error " +
+                             std::to_string(input_.LastError()) + ".");
+    }
+    inputUnknown_ = true;
+    return false;
+  }
+  inputUnknown_ = false;
+  return *idleMs >= since.ElapsedMs(at.tick);
 }
 
 void LoadSamplers::LogSampleError(const std::exception& error, const char* section) {

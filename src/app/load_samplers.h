@@ -9,6 +9,7 @@
 #include "controls/log_graph.h"
 #include "eventlog/event_log.h"
 #include "perf/cpu/cpu_meter.h"
+#include "platform/input_activity.h"
 
 namespace haltwise {
 
@@ -16,6 +17,8 @@ namespace haltwise {
 // sample, so that a change takes effect at the next one.
 struct LoadLimits {
   double cpuUsage = 0, cpuMinutes = 0;
+  // The processor's condition also needs nobody at the keyboard or mouse.
+  bool cpuInputClause = false;
   double netUsage = 0, netMinutes = 0;
   double diskUsage = 0, diskMinutes = 0;
   double customLow = 0, customHigh = 0, customMinutes = 0;
@@ -28,6 +31,11 @@ struct LoadLimits {
   // chosen, which skips the custom sample.
   std::optional<InstanceIdentity> customInstance;
 };
+
+// Whether a processor sample keeps the CPU Idle Time condition: under the
+// limit. With the keyboard-and-mouse clause a limit of 100 % or more leaves
+// the processor out, so the mode waits for nobody being there alone.
+bool CpuConditionHolds(int usage, double limit, bool inputClause);
 
 // The history graphs the samplers feed.
 struct LoadGraphs {
@@ -43,8 +51,9 @@ struct LoadGraphs {
 // enough.
 class LoadSamplers {
  public:
-  LoadSamplers(CpuMeter& meter, TEventLog& eventLog, Watch& watch, LoadGraphs graphs)
-      : meter_(meter), eventLog_(eventLog), watch_(watch), graphs_(graphs) {}
+  LoadSamplers(CpuMeter& meter, InputActivity& input, TEventLog& eventLog, Watch& watch,
+               LoadGraphs graphs)
+      : meter_(meter), input_(input), eventLog_(eventLog), watch_(watch), graphs_(graphs) {}
 
   // The usage in whole percent, averaged over every processor instance the
   // meter reports. A meter failure raises its error.
@@ -61,12 +70,16 @@ class LoadSamplers {
 
  private:
   void LogSampleError(const std::exception& error, const char* section);
+  bool NobodyThereSince(const SincePair& since, Moment at);
   void SampleCustom(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
   void SampleDisk(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
   void SampleNetwork(PerformanceComponents& perf, const LoadLimits& limits, Moment at);
   void WaitForAdapter(TPerfMonitorItem& item, const LoadLimits& limits, Moment at);
 
   CpuMeter& meter_;
+  InputActivity& input_;
+  // Logged once when reading the input starts failing, not every second.
+  bool inputUnknown_ = false;
   TEventLog& eventLog_;
   Watch& watch_;
   LoadGraphs graphs_;

@@ -27,6 +27,8 @@ class MainWindowHost {
   virtual void ProcessMessages() = 0;
   // The hourglass for the whole screen, or the default cursor again.
   virtual void SetHourglass(bool on) = 0;
+  // A balloon from the notification-area icon, while the icon is shown.
+  virtual void ShowTrayBalloon(const std::string& title, const std::string& text) = 0;
 };
 
 // Shows the hourglass for as long as it lives.

@@ -8,6 +8,7 @@ LoadLimits TfrmShutdown::ReadLoadLimits() const {
   LoadLimits limits;
   limits.cpuUsage = edtCPUUsage.Value();
   limits.cpuMinutes = edtCPUMin.Value();
+  limits.cpuInputClause = chkNoInput.Checked();
   limits.netUsage = edtNetUsage.Value();
   limits.netMinutes = edtNetMin.Value();
   limits.diskUsage = edtDiskUsage.Value();

@@ -32,6 +32,7 @@ void Watch::Arm(ShutdownMode mode, bool cpuClause) {
   mode_ = mode;
   cpuClause_ = cpuClause;
   actionCancelled_ = false;
+  snoozeMs_.reset();
 }
 
 void Watch::ArmScheduled(DateTime target, bool cpuClause) {
@@ -57,6 +58,7 @@ void Watch::Disarm() {
   mode_ = ShutdownMode::None;
   cpuClause_ = false;
   actionCancelled_ = false;
+  snoozeMs_.reset();
   wallDeadline_ = 0;
   armedTick_ = 0;
   lengthMs_ = 0;
@@ -67,7 +69,8 @@ bool Watch::Watches(LoadKind kind) const { return WatchedLoad(mode_) == kind; }
 void Watch::Sample(LoadKind kind, bool holds, std::uint32_t requiredMs, Moment at) {
   SincePair& since = since_[static_cast<std::size_t>(kind)];
   if (!holds) since.Restart(at.tick, at.now);
-  if (state_ == WatchState::Armed && Watches(kind) && since.ElapsedMs(at.tick) > requiredMs) {
+  const std::uint32_t required = snoozeMs_.value_or(requiredMs);
+  if (state_ == WatchState::Armed && Watches(kind) && since.ElapsedMs(at.tick) > required) {
     state_ = WatchState::Due;
   }
 }
@@ -107,6 +110,27 @@ void Watch::EndConfirmation(bool goAhead) {
   if (state_ != WatchState::Confirming) return;
   state_ = WatchState::Acting;
   actionCancelled_ = !goAhead;
+}
+
+void Watch::Snooze(std::uint32_t lengthMs, Moment at) {
+  if (state_ != WatchState::Confirming) return;
+  state_ = WatchState::Armed;
+  snoozeMs_ = lengthMs;
+  if (mode_ == ShutdownMode::CountDown) {
+    armedTick_ = at.tick;
+    lengthMs_ = lengthMs;
+  }
+  if (IsTimed()) {
+    wallDeadline_ = at.now + lengthMs / kMsPerDay;
+  } else if (const auto kind = WatchedLoad(mode_)) {
+    since_[static_cast<std::size_t>(*kind)].Restart(at.tick, at.now);
+  }
+}
+
+DateTime Watch::SnoozedUntil() const {
+  const auto kind = WatchedLoad(mode_);
+  if (!snoozeMs_ || !kind) return wallDeadline_;
+  return Since(*kind).time + *snoozeMs_ / kMsPerDay;
 }
 
 }  // namespace haltwise

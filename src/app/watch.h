@@ -66,6 +66,10 @@ class Watch {
   // The countdown ran out (go ahead) or was cancelled; either way the watch
   // stays handed over until the user ends it.
   void EndConfirmation(bool goAhead);
+  // The user put the action off from the confirmation: a time watch acts
+  // `lengthMs` from now; a load watch counts its condition afresh and needs
+  // it to hold that long, instead of its minutes, before it is due again.
+  void Snooze(std::uint32_t lengthMs, Moment at);
 
   WatchState State() const { return state_; }
   ShutdownMode Mode() const { return mode_; }
@@ -83,6 +87,12 @@ class Watch {
 
   const SincePair& Since(LoadKind kind) const { return since_[static_cast<std::size_t>(kind)]; }
 
+  // Snoozed since it was armed: how long a load condition must now hold,
+  // and when the watch acts at the earliest.
+  bool Snoozed() const { return snoozeMs_.has_value(); }
+  std::optional<std::uint32_t> SnoozeMs() const { return snoozeMs_; }
+  DateTime SnoozedUntil() const;
+
  private:
   void Arm(ShutdownMode mode, bool cpuClause);
   bool Watches(LoadKind kind) const;
@@ -97,6 +107,7 @@ class Watch {
   std::uint32_t armedTick_ = 0;
   std::uint32_t lengthMs_ = 0;
   std::array<SincePair, 4> since_{};
+  std::optional<std::uint32_t> snoozeMs_;
 };
 
 }  // namespace haltwise

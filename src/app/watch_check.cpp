@@ -51,7 +51,15 @@ void TfrmShutdown::tmrCheckTimer() {
     }
     return;
   }
+  if (WarnAhead && watch_.IsTimed()) {
+    if (const auto minutes = warnings_.Take(watch_.MsLeft(at))) ShowAdvanceWarning(*minutes);
+  }
+  ShowProgress(at);
+}
 
+// What the armed watch is waiting for, on the LCD, the status line and the
+// icon's hint.
+void TfrmShutdown::ShowProgress(Moment at) {
   switch (watch_.Mode()) {
     case ShutdownMode::Scheduled:
     case ShutdownMode::CountDown:
@@ -60,8 +68,9 @@ void TfrmShutdown::tmrCheckTimer() {
     case ShutdownMode::CpuIdle:
       ShowLoadLeft({edtCPUMin, LoadKind::Cpu,
                     [](const TfrmShutdown& f, const std::string& d, const std::string& l) {
-                      return "Processor under " + FloatToText(f.edtCPUUsage.Value()) + "% for " + d +
-                             ". Shutdown will ocurr in " + l + ".";
+                      return "Processor under " + FloatToText(f.edtCPUUsage.Value()) + "%" +
+                             (f.InputClauseArmed() ? " and no keyboard or mouse input" : "") +
+                             " for " + d + ". Shutdown will ocurr in " + l + ".";
                     }},
                    at);
       break;
@@ -123,7 +132,7 @@ void TfrmShutdown::ShowActionCancelled() {
 // condition could power the machine off under load.
 bool TfrmShutdown::ProcessorIsIdle() {
   try {
-    return samplers_.CpuUsagePercent() < edtCPUUsage.Value();
+    return CpuConditionHolds(samplers_.CpuUsagePercent(), edtCPUUsage.Value(), InputClauseArmed());
   } catch (const Error&) {
     return false;
   }
@@ -134,7 +143,8 @@ void TfrmShutdown::ShowTimeLeft(Moment at) {
   const auto msPerDay = static_cast<std::int64_t>(kMsPerDay);
   LCD.SetText(FormatLcdTime(static_cast<int>(msLeft / msPerDay),
                             static_cast<double>(msLeft % msPerDay) / kMsPerDay));
-  SetStatus("Shutdown will ocurr at " + DateTimeText(services_.locale, watch_.Deadline()) + ", in " +
+  SetStatus(SnoozedPrefix() + "Shutdown will ocurr at " +
+            DateTimeText(services_.locale, watch_.Deadline()) + ", in " +
             WithoutLineBreak(LCD.Text()) + ".");
   std::string hint = lblStatusBar.Caption();
   if (watch_.CpuClause()) {
@@ -146,12 +156,16 @@ void TfrmShutdown::ShowTimeLeft(Moment at) {
 void TfrmShutdown::ShowLoadLeft(const LoadDisplay& display, Moment at) {
   const SincePair& since = watch_.Since(display.load);
   const DateTime elapsed = at.now - since.time;
-  const DateTime allowance = display.minutes.Value() * kOneMinute + kOneSecond;
+  // A snoozed watch waits for the snooze length instead of its minutes.
+  const double minutes =
+      watch_.SnoozeMs() ? *watch_.SnoozeMs() / 60000.0 : display.minutes.Value();
+  const DateTime allowance = minutes * kOneMinute + kOneSecond;
   const DateTime remaining = allowance - elapsed;
   // Past zero the display wraps to the time of day it reaches (23:59:59...).
   LCD.SetText(FormatLcdTime(0, TimeOf(DateOf(at.now) + remaining)));
   const std::uint32_t heldSeconds = since.ElapsedMs(at.tick) / 1000;
-  SetStatus(display.statusText(*this, FormatDuration(heldSeconds), WithoutLineBreak(LCD.Text())));
+  SetStatus(SnoozedPrefix() +
+            display.statusText(*this, FormatDuration(heldSeconds), WithoutLineBreak(LCD.Text())));
   SetTrayHint(lblStatusBar.Caption());
 }
 

@@ -107,6 +107,7 @@ void TfrmShutdown::Arm(ShutdownMode mode) {
       watch_.ArmLoad(mode, cpuClause, at);
       break;
   }
+  if (watch_.IsTimed()) warnings_.Arm(watch_.MsLeft(at));
   btnStart.SetCaption("Stop!");
   for (Button* button : ModeButtons()) {
     if (!IsArmedModeButton(*button)) continue;

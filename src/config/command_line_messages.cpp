@@ -40,4 +40,16 @@ std::string InvalidActionMessage(const std::string& upperValue) {
   return upperValue + " is not a valid action";
 }
 
+std::string InvalidWarnMessage(const std::string& upperValue) {
+  return upperValue + " is not a valid value for WARN. Use YES or NO";
+}
+
+std::string InvalidSnoozeMessage(const std::string& value) {
+  return value + " is not a valid SNOOZE value. Use 1 to 999 minutes, or 0 for no Snooze button";
+}
+
+std::string InvalidInputMessage(const std::string& upperValue) {
+  return upperValue + " is not a valid value for Idle Time INPUT. Use YES or NO";
+}
+
 }  // namespace haltwise

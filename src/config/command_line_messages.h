@@ -13,6 +13,9 @@ inline constexpr char kParamCpu[] = "CPU";
 inline constexpr char kParamConfirmation[] = "CONFIRMATION";
 inline constexpr char kParamForce[] = "FORCE";
 inline constexpr char kParamAction[] = "ACTION";
+inline constexpr char kParamWarn[] = "WARN";
+inline constexpr char kParamSnooze[] = "SNOOZE";
+inline constexpr char kParamInput[] = "INPUT";
 inline constexpr char kSwitchHelp[] = "?";
 inline constexpr char kSwitchTestOnly[] = "testonly";
 
@@ -26,6 +29,7 @@ inline constexpr char kMissingDate[] = "Missing DATE parameter for mode=Schedule
 inline constexpr char kMissingTime[] = "Missing TIME parameter for mode=Scheduled";
 inline constexpr char kMissingCountDownLength[] =
     "Must specify MINUTES or HOURS parameter with mode=CountDown";
+inline constexpr char kInputNeedsIdleTime[] = "INPUT parameter only applies with mode=IdleTime";
 
 std::string InvalidModeMessage(const std::string& upperValue);
 std::string InvalidDateMessage(const std::string& value);
@@ -37,5 +41,8 @@ std::string InvalidCountDownHoursMessage(const std::string& value);
 std::string InvalidIdleMinutesMessage(const std::string& value);
 std::string InvalidIdleCpuMessage(const std::string& value);
 std::string InvalidActionMessage(const std::string& upperValue);
+std::string InvalidWarnMessage(const std::string& upperValue);
+std::string InvalidSnoozeMessage(const std::string& value);
+std::string InvalidInputMessage(const std::string& upperValue);
 
 }  // namespace haltwise

@@ -30,4 +30,17 @@ std::optional<DateTime> ParseCommandLineTime(std::string_view value) {
   return EncodeTime(*hour, *minute, *second, 0);
 }
 
+std::optional<bool> ParseYesNo(std::string_view value) {
+  const std::string upper = UpperCaseAscii(value);
+  if (upper == "YES") return true;
+  if (upper == "NO") return false;
+  return std::nullopt;
+}
+
+std::optional<int> ParseSnoozeMinutes(std::string_view value) {
+  const auto minutes = TryStrToIntStrict(value);
+  if (!minutes || *minutes < 0 || *minutes > kMaxSnoozeMinutes) return std::nullopt;
+  return minutes;
+}
+
 }  // namespace haltwise

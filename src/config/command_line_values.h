@@ -20,4 +20,12 @@ std::optional<DateTime> ParseCommandLineDate(std::string_view value);
 // sixth are ignored ("1200" fails: its seconds are empty).
 std::optional<DateTime> ParseCommandLineTime(std::string_view value);
 
+// "YES" or "NO", in any case; none for anything else.
+std::optional<bool> ParseYesNo(std::string_view value);
+
+// The snooze length in minutes: 1 to kMaxSnoozeMinutes, or 0 for no snooze
+// at all.
+inline constexpr int kMaxSnoozeMinutes = 999;
+std::optional<int> ParseSnoozeMinutes(std::string_view value);
+
 }  // namespace haltwise

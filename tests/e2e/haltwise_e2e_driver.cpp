@@ -4,9 +4,11 @@
 //
 //   haltwise_e2e_driver <journey> <path of Haltwise.exe> <screenshot folder>
 //
-// Journeys: startup, countdown, cancel, disk, balloon, tray, and scale96,
-// scale144, scale192 (run with the Wine prefix's LogPixels at that DPI).
-// Prints one line per check and exits with 1 at the first failed one.
+// Journeys: startup, countdown, cancel, disk, balloon, tray, later, heads-up,
+// confirm-keys, and scale96, scale144, scale192 (run with the Wine prefix's
+// LogPixels at that DPI). Prints one line per check and exits with 1 at the
+// first failed one. A journey's name is its program folder's name, so it must
+// not contain a parameter name (the command line is searched with the path).
 #include "platform/win32/windows_api.h"
 
 #include <chrono>
@@ -443,6 +445,118 @@ void Scaled(const std::string& exe, Screenshots& shots, int dpi) {
         "stopped: " + Status(main));
 }
 
+// Waits for the confirmation dialog of `app`.
+HWND WaitConfirm(const App& app, std::chrono::milliseconds timeout) {
+  return WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, timeout);
+}
+
+bool WaitConfirmGone(const App& app, HWND main) {
+  return WaitFor([&]() -> HWND { return app.TopLevel("HaltwiseConfirm") ? nullptr : main; }, 5s) !=
+         nullptr;
+}
+
+// A one-minute count-down snoozed by a minute: the action is put off, the
+// status line says until when, and the confirmation comes back about a
+// minute later and then goes ahead.
+void Snooze(const std::string& exe, Screenshots& shots) {
+  App app(exe, "MODE=COUNTDOWN MINUTES=1 SNOOZE=1 ACTION=SHUTDOWN /testonly");
+  HWND main = app.WaitMain();
+  Place(main, 2);
+  Ready(main);
+  Click(main, "Start!");
+  HWND confirm = WaitConfirm(app, 80s);
+  Check(confirm != nullptr, "confirmation dialog shown");
+  Check(ChildWithText(confirm, "Cancel !!") && ChildWithText(confirm, "Snooze"),
+        "the dialog offers \"Snooze\" beside \"Cancel !!\"");
+  shots.Take("confirm");
+  Click(confirm, "Snooze");
+  const auto snoozed = Clock::now();
+  Check(WaitConfirmGone(app, main), "dialog closed by \"Snooze\"");
+  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Snoozed until "); }, 5s),
+        "status: " + Status(main));
+  Check(app.TopLevel("#32770") == nullptr, "nothing carried out at the snooze");
+  Check(ChildWithText(main, "Stop!") != nullptr, "the watch goes on");
+  shots.Take("snoozed");
+
+  confirm = WaitConfirm(app, 90s);
+  const auto after = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - snoozed).count();
+  Check(confirm != nullptr, "confirmation back after the snooze");
+  Check(after >= 55 && after <= 75, "back " + std::to_string(after) + " s after the snooze");
+  shots.Take("confirm-again");
+  HWND box = WaitFor([&] { return app.TopLevel("#32770", "Haltwise"); }, 20s);
+  Check(box != nullptr && BoxText(box) == "Test Shutdown mode 9",
+        "the action goes ahead the second time: " + (box ? BoxText(box) : std::string()));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// The balloon a two-minute count-down gives a minute before its action,
+// and not the five-minute one, whose moment lies before the start.
+void Warning(const std::string& exe, Screenshots& shots) {
+  App app(exe, "MODE=COUNTDOWN MINUTES=2 ACTION=SHUTDOWN /testonly");
+  HWND main = app.WaitMain();
+  Place(main, 3);
+  Ready(main);
+  Click(main, "Start!");
+  const auto started = Clock::now();
+  const auto warning = [&](const char* text) { return app.TopLevel("tooltips_class32", text); };
+  HWND early = WaitFor([&] { return warning("Haltwise will shut down the computer in 5 minutes."); }, 5s);
+  Check(early == nullptr, "no 5-minute warning for a 2-minute count-down");
+  HWND tip = WaitFor([&] { return warning("Haltwise will shut down the computer in 1 minute."); }, 80s);
+  const auto after = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - started).count();
+  Check(tip != nullptr, "balloon \"Haltwise will shut down the computer in 1 minute.\"");
+  Check(after >= 55 && after <= 70, "the warning came " + std::to_string(after) + " s after the start");
+  shots.Take("one-minute");
+  Click(main, "Stop!");
+  Check(ChildWithText(main, "Start!") != nullptr, "\"Stop!\" disarms");
+}
+
+// Escape, Alt+F4 and the system's close command each cancel the
+// confirmation: the action is not carried out. A scheduled time already
+// past makes the watch due at once.
+void ConfirmKeys(const std::string& exe, Screenshots& shots) {
+  SYSTEMTIME today{};
+  GetLocalTime(&today);
+  char date[16];
+  std::snprintf(date, sizeof date, "%04u%02u%02u", today.wYear, today.wMonth, today.wDay);
+  App app(exe, std::string("MODE=SCHEDULED DATE=") + date + " TIME=000000 ACTION=SHUTDOWN /testonly");
+  HWND main = app.WaitMain();
+  Place(main, 1);
+  Ready(main);
+  struct Way {
+    const char* name;
+    std::function<void(HWND confirm)> close;
+  };
+  const Way ways[] = {
+      {"escape",
+       [](HWND confirm) {
+         HWND focus = ChildWithText(confirm, "Cancel !!");
+         PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+         PostMessageA(focus, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+       }},
+      {"alt-f4",
+       [](HWND confirm) {
+         HWND focus = ChildWithText(confirm, "Cancel !!");
+         PostMessageA(focus, WM_SYSKEYDOWN, VK_F4, 0x203E0001);  // Alt held: bit 29
+       }},
+      {"close", [](HWND confirm) { PostMessageA(confirm, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+  };
+  for (const Way& way : ways) {
+    Click(main, "Scheduled");  // every disarming releases the mode
+    Click(main, "Start!");
+    HWND confirm = WaitConfirm(app, 10s);
+    Check(confirm != nullptr, std::string(way.name) + ": confirmation dialog shown");
+    way.close(confirm);
+    Check(WaitConfirmGone(app, main), std::string(way.name) + ": dialog closed");
+    std::this_thread::sleep_for(2s);
+    Check(app.TopLevel("#32770") == nullptr, std::string(way.name) + ": nothing carried out");
+    Check(!StartsWith(Status(main), "Snoozed"), std::string(way.name) + ": not snoozed: " + Status(main));
+    shots.Take(way.name);
+    if (ChildWithText(main, "Stop!")) Click(main, "Stop!");
+    Check(WaitFor([&] { return ChildWithText(main, "Start!"); }, 5s) != nullptr,
+          std::string(way.name) + ": the watch is over");
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -462,6 +576,9 @@ int main(int argc, char** argv) {
     else if (journey == "balloon") Balloon(exe, shots);
     else if (journey == "tray") Tray(exe, shots);
     else if (journey.rfind("scale", 0) == 0) Scaled(exe, shots, std::atoi(journey.c_str() + 5));
+    else if (journey == "later") Snooze(exe, shots);
+    else if (journey == "heads-up") Warning(exe, shots);
+    else if (journey == "confirm-keys") ConfirmKeys(exe, shots);
     else {
       std::fprintf(stderr, "unknown journey %s\n", journey.c_str());
       return 2;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_source.h"
+#include "platform/win32/win32_input_activity.h"
 #include "platform/win32/win32_locale_format.h"
 #include "platform/win32/win32_power.h"
 #include "platform/win32/win32_private_profile.h"
@@ -20,6 +21,7 @@ struct Win32Platform {
   Win32SystemInfo systemInfo;
   Win32EventSource eventSource;
   Win32Clock clock;
+  Win32InputActivity inputActivity;
   Win32LocaleFormat localeFormat;
   Win32Shell shell;
   Win32PrivateProfile privateProfile;

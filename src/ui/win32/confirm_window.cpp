@@ -1,5 +1,7 @@
 #include "ui/win32/confirm_window.h"
 
+#include <vector>
+
 #include "ui/look/button_faces.h"
 #include "ui/look/confirm_layout.h"
 #include "ui/look/shading.h"
@@ -61,8 +63,14 @@ void ConfirmWindow::AddButtons() {
     Button& model;
     std::function<void()> click;
   };
-  const Action actions[] = {{dialog_.SpeedButton1, [this] { dialog_.SpeedButton1Click(); }}};
-  const int count = static_cast<int>(std::size(actions));
+  // "Cancel !!" last, where it keeps the focus: Enter or a stray key never
+  // puts the action off.
+  std::vector<Action> actions;
+  if (dialog_.btnSnooze.Visible()) {
+    actions.push_back({dialog_.btnSnooze, [this] { dialog_.btnSnoozeClick(); }});
+  }
+  actions.push_back({dialog_.SpeedButton1, [this] { dialog_.SpeedButton1Click(); }});
+  const int count = static_cast<int>(actions.size());
   HWND last = nullptr;
   for (int i = 0; i < count; ++i) {
     Button& model = actions[i].model;

@@ -48,6 +48,9 @@ class MainWindow : public ParentWindow, public MainWindowHost {
   void ShowAboutBox(const AboutBoxModel& about) override;
   void ProcessMessages() override;
   void SetHourglass(bool on) override;
+  void ShowTrayBalloon(const std::string& title, const std::string& text) override {
+    tray_->ShowBalloon(title, text);
+  }
 
  protected:
   const Bitmap32& Compose() override;

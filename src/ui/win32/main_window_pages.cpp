@@ -71,6 +71,13 @@ void MainWindow::CreatePages() {
                  },
                  width};
   };
+  const auto checkBox = [this, measure](CheckBox& box) {
+    const int width = measure(box.Caption()) + 20;
+    return Piece{"", [this, &box](const Rect& r) {
+                   return binder_->CheckBox(box, r, [this](HDC dc) { return PageColours(dc); });
+                 },
+                 width};
+  };
   const auto picker = [this](DateTimePicker& p, int width) {
     return Piece{"", [this, &p](const Rect& r) { return binder_->DatePicker(p, r); }, width};
   };
@@ -80,8 +87,8 @@ void MainWindow::CreatePages() {
 
   const std::vector<std::pair<const char*, std::vector<Piece>>> sentences = {
       {"tsIdle",
-       {words("Shutdown when processor usage is under"), spin(f.edtCPUUsage, true), words("% for"),
-        spin(f.edtCPUMin, true), words("minutes.")}},
+       {words("Shutdown when processor usage is under"), spin(f.edtCPUUsage, true), words("%"),
+        checkBox(f.chkNoInput), words("for"), spin(f.edtCPUMin, true), words("minutes.")}},
       {"tsSched",
        {words("Shutdown on"), picker(f.DateSched, 110), words("at", true), picker(f.TimeSched, 110)}},
       {"tsCntDn",

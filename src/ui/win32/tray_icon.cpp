@@ -5,6 +5,18 @@
 
 namespace haltwise {
 
+namespace {
+
+// As much of the text as the field holds, always terminated.
+template <std::size_t N>
+void CopyTruncated(char (&field)[N], const std::string& text) {
+  const std::size_t length = std::min(text.size(), N - 1);
+  std::memcpy(field, text.data(), length);
+  field[length] = '\0';
+}
+
+}  // namespace
+
 TrayIcon::TrayIcon(HWND owner, UINT callbackMessage)
     : owner_(owner), callbackMessage_(callbackMessage) {}
 
@@ -24,9 +36,7 @@ NOTIFYICONDATAA TrayIcon::Data(UINT flags) const {
   data.uFlags = flags;
   data.uCallbackMessage = callbackMessage_;
   data.hIcon = icon_;
-  const std::size_t length = std::min(hint_.size(), sizeof(data.szTip) - 1);
-  std::memcpy(data.szTip, hint_.data(), length);
-  data.szTip[length] = '\0';
+  CopyTruncated(data.szTip, hint_);
   return data;
 }
 
@@ -48,6 +58,15 @@ void TrayIcon::SetHint(const std::string& hint) {
   hint_ = hint;
   if (!shown_) return;
   NOTIFYICONDATAA data = Data(NIF_TIP);
+  Shell_NotifyIconA(NIM_MODIFY, &data);
+}
+
+void TrayIcon::ShowBalloon(const std::string& title, const std::string& text) {
+  if (!shown_) return;
+  NOTIFYICONDATAA data = Data(NIF_INFO);
+  CopyTruncated(data.szInfoTitle, title);
+  CopyTruncated(data.szInfo, text);
+  data.dwInfoFlags = NIIF_INFO;
   Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 

@@ -23,6 +23,9 @@ class TrayIcon {
   bool Shown() const { return shown_; }
   // The hint; the notification area keeps at most 127 characters of it.
   void SetHint(const std::string& hint);
+  // A balloon from the icon (a notification on newer Windows), while the
+  // icon is shown.
+  void ShowBalloon(const std::string& title, const std::string& text);
   // Explorer forgets every icon when it restarts: add ours again.
   void Restore();
 

@@ -11,6 +11,7 @@
 #include "widgets/button.h"
 #include "widgets/combo_box.h"
 #include "widgets/date_time_picker.h"
+#include "widgets/check_box.h"
 #include "widgets/radio_button.h"
 #include "widgets/spin_edit.h"
 
@@ -172,6 +173,29 @@ std::vector<HWND> WidgetBinder::Radio(RadioButton& radio, const Rect& place, Col
   follow();
   bindings_.Listen(radio.Changed, follow);
   Hint(*self, radio);
+  return {*self};
+}
+
+std::vector<HWND> WidgetBinder::CheckBox(haltwise::CheckBox& box, const Rect& place,
+                                         Colours colours) {
+  auto self = std::make_shared<HWND>(nullptr);
+  *self = children_.Add(box.Name(), "BUTTON", box.Caption(), WS_TABSTOP | BS_AUTOCHECKBOX, place,
+                        {.command =
+                             [&box, self](int code) {
+                               if (code != BN_CLICKED) return;
+                               box.SetChecked(SendMessageA(*self, BM_GETCHECK, 0, 0) == BST_CHECKED);
+                             },
+                         .color = std::move(colours)});
+  // Themed check boxes ignore the text colour; this one follows the skin.
+  SetWindowTheme(*self, L"", L"");
+  const auto follow = [&box, self] {
+    SetWindowTextIfChanged(*self, box.Caption());
+    SendMessageA(*self, BM_SETCHECK, box.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    EnableWindow(*self, box.Enabled());
+  };
+  follow();
+  bindings_.Listen(box.Changed, follow);
+  Hint(*self, box);
   return {*self};
 }
 

@@ -13,6 +13,7 @@
 namespace haltwise {
 
 class Button;
+class CheckBox;
 class ComboBox;
 class Control;
 class DateTimePicker;
@@ -53,6 +54,7 @@ class WidgetBinder {
   std::vector<HWND> SpinEdit(SpinEdit& edit, const Rect& place, Colours colours);
   std::vector<HWND> Combo(ComboBox& combo, const Rect& place);
   std::vector<HWND> Radio(RadioButton& radio, const Rect& place, Colours colours);
+  std::vector<HWND> CheckBox(CheckBox& box, const Rect& place, Colours colours);
   std::vector<HWND> DatePicker(DateTimePicker& picker, const Rect& place);
   // The model's hint as the window's tip, following its changes.
   void Hint(HWND window, Control& model);

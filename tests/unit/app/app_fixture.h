@@ -13,6 +13,7 @@
 #include "gfx/system_colors.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_event_source.h"
+#include "platform/fake/fake_input_activity.h"
 #include "platform/fake/fake_locale_format.h"
 #include "platform/fake/fake_power.h"
 #include "platform/fake/fake_private_profile.h"
@@ -67,6 +68,9 @@ class RecordingHost : public MainWindowHost {
   }
   void ProcessMessages() override { requests.push_back("process messages"); }
   void SetHourglass(bool on) override { requests.push_back(on ? "hourglass" : "arrow"); }
+  void ShowTrayBalloon(const std::string& title, const std::string& text) override {
+    requests.push_back("tray balloon " + title + ": " + text);
+  }
 
   std::vector<std::string> requests;
 };
@@ -123,6 +127,7 @@ class AppFixture : public ::testing::Test {
   }
 
   fake::FakeClock clock;
+  fake::FakeInputActivity input;
   fake::FakeLocaleFormat locale;
   fake::FakeUserNotifier notifier;
   fake::FakeSecurity security;
@@ -139,7 +144,7 @@ class AppFixture : public ::testing::Test {
   std::optional<std::filesystem::path> replayFile;
   BuiltinFontRasteriser fonts;
   ClassicSystemColors systemColors;
-  AppServices services{clock,    locale,      notifier, security,     power,
+  AppServices services{clock,    input,    locale,      notifier, security,     power,
                        systemInfo, registry,  events,   shell,        profile,
                        confirmation, host,    fonts,         systemColors,
                        [](const std::string& text, int width) {

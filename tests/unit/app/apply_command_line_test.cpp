@@ -56,6 +56,13 @@ TEST_F(CommandLinePresets, EachMalformedLineShowsItsMessageAndTheRestStillApplie
       {"MODE=IDLETIME MINUTES=5m CPU=9%",
        {"5m is not a valid value for Idle Time MINUTES", "9% is not a valid value for Idle Time USAGE"}},
       {"ACTION=Standby", {"STANDBY is not a valid action"}},
+      {"MODE=COUNTDOWN MINUTES=5 WARN=off SNOOZE=1000",
+       {"OFF is not a valid value for WARN. Use YES or NO",
+        "1000 is not a valid SNOOZE value. Use 1 to 999 minutes, or 0 for no Snooze button"}},
+      {"SNOOZE=5m", {"5m is not a valid SNOOZE value. Use 1 to 999 minutes, or 0 for no Snooze button"}},
+      {"MODE=IDLETIME INPUT=maybe", {"MAYBE is not a valid value for Idle Time INPUT. Use YES or NO"}},
+      {"MODE=COUNTDOWN MINUTES=5 INPUT=YES", {"INPUT parameter only applies with mode=IdleTime"}},
+      {"INPUT=YES", {"INPUT parameter only applies with mode=IdleTime"}},
   };
   for (const Case& c : cases) {
     Start(c.arguments);
@@ -116,6 +123,30 @@ TEST_F(CommandLinePresets, ConfirmationForceAndAction) {
   Start("CONFIRMATION=0 FORCE=1");
   EXPECT_TRUE(form->AskConfirmation);
   EXPECT_FALSE(form->chkForce.Down());
+}
+
+TEST_F(CommandLinePresets, WarningsSnoozeAndTheInputClause) {
+  Start("MODE=COUNTDOWN MINUTES=5");
+  EXPECT_TRUE(form->WarnAhead);
+  EXPECT_EQ(form->SnoozeMinutes, 10);
+  EXPECT_FALSE(form->chkNoInput.Checked());
+
+  Start("mode=idletime input=yes warn=no snooze=0");
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(form->chkNoInput.Checked());
+  EXPECT_FALSE(form->WarnAhead);
+  EXPECT_EQ(form->SnoozeMinutes, 0);
+
+  Start("MODE=IDLETIME INPUT=NO WARN=YES SNOOZE=999");
+  EXPECT_FALSE(form->chkNoInput.Checked());
+  EXPECT_TRUE(form->WarnAhead);
+  EXPECT_EQ(form->SnoozeMinutes, 999);
+
+  // A bad value keeps the default.
+  Start("MODE=IDLETIME INPUT=1 WARN=0 SNOOZE=-5");
+  EXPECT_FALSE(form->chkNoInput.Checked());
+  EXPECT_TRUE(form->WarnAhead);
+  EXPECT_EQ(form->SnoozeMinutes, 10);
 }
 
 TEST_F(CommandLinePresets, AParameterNameInTheProgramPathIsFoundThere) {

@@ -32,6 +32,7 @@ TEST(WatchTransitions, Table) {
   const Step act = [](Watch& w) { w.HandOver(false); };
   const Step goAhead = [](Watch& w) { w.EndConfirmation(true); };
   const Step cancel = [](Watch& w) { w.EndConfirmation(false); };
+  const Step snooze = [](Watch& w) { w.Snooze(kMinute, After(kMinute + 5000)); };
 
   struct Row {
     const char* name;
@@ -72,6 +73,12 @@ TEST(WatchTransitions, Table) {
        ShutdownMode::CountDown},
       {"arming after a hand-over", {armDisk, diskHeld, act, armScheduled}, WatchState::Armed,
        ShutdownMode::Scheduled},
+      {"snoozed in the confirmation: armed again", {armCountDown, checkLate, confirm, snooze},
+       WatchState::Armed, ShutdownMode::CountDown},
+      {"a snooze needs the confirmation", {armCountDown, checkLate, snooze}, WatchState::Due,
+       ShutdownMode::CountDown},
+      {"no snooze once the action went ahead", {armDisk, diskHeld, confirm, goAhead, snooze},
+       WatchState::Acting, ShutdownMode::DiskTraffic},
   };
   for (const Row& row : rows) {
     Watch watch;

@@ -113,6 +113,27 @@ TEST(CommandLineValues, TimesAreHourMinuteSecondPieces) {
   }
 }
 
+TEST(CommandLineValues, SnoozeIsZeroTo999WholeMinutes) {
+  const std::pair<const char*, std::optional<int>> cases[] = {
+      {"10", 10},  {"1", 1},  {"999", 999},  {"0", 0},  {"+5", 5},
+      {"1000", std::nullopt}, {"-1", std::nullopt}, {"5m", std::nullopt},
+      {"", std::nullopt},     {"$A", std::nullopt},
+  };
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(ParseSnoozeMinutes(text), expected) << text;
+  }
+}
+
+TEST(CommandLineValues, YesAndNoInAnyCase) {
+  const std::pair<const char*, std::optional<bool>> cases[] = {
+      {"YES", true}, {"yes", true}, {"No", false}, {"NO", false},
+      {"", std::nullopt}, {"N", std::nullopt}, {"OFF", std::nullopt}, {"YES!", std::nullopt},
+  };
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(ParseYesNo(text), expected) << text;
+  }
+}
+
 TEST(ShellOpen, PassesTheRequestToTheShell) {
   fake::FakeShell shell;
   EXPECT_GT(ShellOpen(shell, "Help\\CmdLine.html", "", "", 1), 32);

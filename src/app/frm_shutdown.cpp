@@ -37,10 +37,12 @@ TfrmShutdown::TfrmShutdown(AppServices& services, StartupInfo startup)
       services_(services),
       startup_(std::move(startup)),
       commandLine_(startup_.commandLine, startup_.arguments),
+      errorBoxes_(services.notifier),
+      sampleErrors_(ApplicationEventLog, services.clock),
       powerActions_(services.power, services.security, services.systemInfo, services.clock,
-                    services.notifier, ApplicationEventLog),
+                    errorBoxes_, ApplicationEventLog),
       cpuMeter_(services.registry, services.systemInfo),
-      samplers_(cpuMeter_, services.input, ApplicationEventLog, watch_,
+      samplers_(cpuMeter_, services.input, sampleErrors_, watch_,
                 {lgCPU, lgNet, lgDisk, lgCustom}) {
   ApplicationEventLog.SetApplicationName("Haltwise");
   ApplicationEventLog.Loaded();
@@ -113,9 +115,10 @@ void TfrmShutdown::WireControls() {
   cbInstances.OnChange = [this] { cbInstancesChange(); };
   cbNetIface.OnChange = [this] { cbInstancesChange(); };
 
-  tmrCheck.OnTimer = [this] { tmrCheckTimer(); };
-  tmrCpu.OnTimer = [this] { tmrCpuTimer(); };
-  tmrDiskRt.OnTimer = [this] { tmrDiskRtTimer(); };
+  // An error escaping a tick is shown once, not once a second.
+  tmrCheck.OnTimer = [this] { errorBoxes_.Run(&tmrCheck, [this] { tmrCheckTimer(); }); };
+  tmrCpu.OnTimer = [this] { errorBoxes_.Run(&tmrCpu, [this] { tmrCpuTimer(); }); };
+  tmrDiskRt.OnTimer = [this] { errorBoxes_.Run(&tmrDiskRt, [this] { tmrDiskRtTimer(); }); };
 }
 
 }  // namespace haltwise

@@ -8,6 +8,7 @@
 
 #include "app/advance_warnings.h"
 #include "app/app_services.h"
+#include "app/error_boxes.h"
 #include "app/load_samplers.h"
 #include "app/main_window_host.h"
 #include "app/performance_components.h"
@@ -233,6 +234,8 @@ class TfrmShutdown {
   AppServices& services_;
   StartupInfo startup_;
   CommandLine commandLine_;
+  ErrorBoxes errorBoxes_;
+  RepeatedEntries sampleErrors_;
   PowerActions powerActions_;
   CpuMeter cpuMeter_;
   Watch watch_;

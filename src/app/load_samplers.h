@@ -7,7 +7,7 @@
 #include "app/performance_components.h"
 #include "app/watch.h"
 #include "controls/log_graph.h"
-#include "eventlog/event_log.h"
+#include "eventlog/repeated_entries.h"
 #include "perf/cpu/cpu_meter.h"
 #include "platform/input_activity.h"
 
@@ -51,7 +51,8 @@ struct LoadGraphs {
 // enough.
 class LoadSamplers {
  public:
-  LoadSamplers(CpuMeter& meter, InputActivity& input, TEventLog& eventLog, Watch& watch,
+  // A sample that fails is logged; a fault that lasts is logged once an hour.
+  LoadSamplers(CpuMeter& meter, InputActivity& input, RepeatedEntries& eventLog, Watch& watch,
                LoadGraphs graphs)
       : meter_(meter), input_(input), eventLog_(eventLog), watch_(watch), graphs_(graphs) {}
 
@@ -80,7 +81,7 @@ class LoadSamplers {
   InputActivity& input_;
   // Logged once when reading the input starts failing, not every second.
   bool inputUnknown_ = false;
-  TEventLog& eventLog_;
+  RepeatedEntries& eventLog_;
   Watch& watch_;
   LoadGraphs graphs_;
   std::optional<std::string> missingAdapter_;

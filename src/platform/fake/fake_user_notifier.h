@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,14 +13,18 @@ namespace haltwise::fake {
 class FakeUserNotifier : public UserNotifier, public FakeSeam {
  public:
   std::vector<std::string> shown;
+  // Runs while a box is open, as its modal loop would run the timers.
+  std::function<void(const std::string& box)> whileOpen;
 
   void ShowMessage(const std::string& text) override {
     Enter("MessageBox", text);
     shown.push_back("message: " + text);
+    if (whileOpen) whileOpen(shown.back());
   }
   void ShowError(const std::string& text) override {
     Enter("ErrorBox", text);
     shown.push_back("error: " + text);
+    if (whileOpen) whileOpen(shown.back());
   }
   void ShowBalloon(const std::string& anchorControl, const std::string& text,
                    const std::string& title, int milliseconds) override {

@@ -1,8 +1,8 @@
 // The event source's calls failing where the window writes entries: before
 // and after a power call, for a failed load sample, and when a due watch is
 // cancelled because the processor is busy. (A source that cannot be opened
-// before a power call is in execute_action_test.) The error reaches the
-// toolkit's default handling; what was done before it stays done.
+// before a power call is in execute_action_test.) The error is shown once
+// in an error box; what was done before it stays done.
 #include "fault_matrix_fixture.h"
 
 namespace haltwise::testing {
@@ -43,8 +43,8 @@ TEST_F(EventSourceFaults, EachCallFailingWhereEntriesAreWritten) {
     std::vector<std::string> log;
     int exitCalls;
   };
-  const std::string reportFail = "default: TEventLog - Event report fail, error code: 1502";
-  const std::string sourceFail = "default: TEventLog - Event source registration fail, error code: 1722";
+  const std::string reportFail = "error: TEventLog - Event report fail, error code: 1502";
+  const std::string sourceFail = "error: TEventLog - Event source registration fail, error code: 1722";
   const std::string cancel = "Time limit reached, but CPU was not Idle. Shutdown Cancelled.";
   const Cell cells[] = {
       {"no Information entry: the power call all the same", "ReportEvent", "", 1502,
@@ -52,8 +52,8 @@ TEST_F(EventSourceFaults, EachCallFailingWhereEntriesAreWritten) {
       {"no Error entry after a failed power call: its box, then the entry's error", "ReportEvent",
        "type=1", 1502, &EventSourceFaults::PowerAction, true,
        {"error: Can't shutdown.", reportFail}, {"Shutdown,20260601,120001"}, 1},
-      {"a failed sample that cannot be logged, every second", "RegisterEventSource", "", 1722,
-       &EventSourceFaults::FailingSamples, false, {sourceFail, sourceFail, sourceFail}, {}, 0},
+      {"a failed sample that cannot be logged, every second: one box", "RegisterEventSource", "", 1722,
+       &EventSourceFaults::FailingSamples, false, {sourceFail}, {}, 0},
       {"a cancel that cannot be logged: the watch is cancelled all the same", "ReportEvent",
        "type=2", 1502, &EventSourceFaults::BusyProcessorAtTheDueMoment, false, {reportFail}, {}, 0},
       // Last: the source it leaves open stays open.

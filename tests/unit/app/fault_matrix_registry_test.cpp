@@ -52,7 +52,7 @@ TEST_F(RegistryFaults, EachCallFailingInTurn) {
       // An event source key that cannot be read: no entry, but the action
       // goes ahead all the same.
       {"RegOpenKeyEx", "EVENTLOG", win::kErrorAccessDenied, false,
-       {"default: TEventLog - Application registration fail, error code: 5"}, {}},
+       {"error: TEventLog - Application registration fail, error code: 5"}, {}},
       // One that cannot be created: Windows takes entries from it anyway.
       {"RegCreateKeyEx", "EVENTLOG", win::kErrorAccessDenied, false, {}, {shutdownNt}},
       {"RegCloseKey", "", win::kErrorInvalidHandle, false, {}, {shutdownNt}},

@@ -68,7 +68,7 @@ class NullHost : public MainWindowHost {
   void HideMainWindow() override {}
   void CloseMainWindow() override {}
   void ShowAboutBox(const AboutBoxModel&) override {}
-  void ProcessMessages() override {}
+  void PaintNow() override {}
   void SetHourglass(bool) override {}
   void ShowTrayBalloon(const std::string&, const std::string&) override {}
 };

@@ -79,6 +79,9 @@ for p in $p1 $p2 $p3 $p4 $p5 $p6; do wait $p || failed=$((failed + 1)); done
 cat "$work"/{countdown,cancel,disk,later,heads-up,confirm-keys}.out
 journey balloon "$work/demo.dat" || failed=$((failed + 1))
 journey tray "$work/demo.dat" || failed=$((failed + 1))
+journey session "$work/demo.dat" || failed=$((failed + 1))
+mkdir -p "$work/bad-skin" && printf 'BM not a bitmap' >"$work/bad-skin/MainForm.bmp"
+journey badskin "$work/demo.dat" "$work/bad-skin" || failed=$((failed + 1))
 # The window at 100, 150 (with the confirmation) and 200 % (skinned): the
 # display scale is the Wine prefix's LogPixels, read when Wine starts.
 set_dpi() {

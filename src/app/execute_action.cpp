@@ -5,7 +5,7 @@ namespace haltwise {
 
 void TfrmShutdown::ExecuteAction() {
   watch_.HandOver(AskConfirmation);
-  ShowCheckTimer();  // off, so the watch is not acted on twice
+  FollowWatch();  // off, so the watch is not acted on twice
   const ActionToggles toggles = PressedActions();
   const std::int32_t code = ActionCode(toggles);
 

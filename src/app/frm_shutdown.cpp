@@ -47,6 +47,7 @@ TfrmShutdown::TfrmShutdown(AppServices& services, StartupInfo startup)
   ApplicationEventLog.SetApplicationName("Haltwise");
   ApplicationEventLog.Loaded();
   WireControls();
+  loadedChoice_ = CurrentCustomChoice();
 }
 
 void TfrmShutdown::WireControls() {

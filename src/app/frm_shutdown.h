@@ -92,6 +92,9 @@ class TfrmShutdown {
   void FormCreate();
   void ApplicationEvents1Activate();
   void FormClose() { SaveSettings(); }
+  // The session ends (the user's logoff or shutdown, or the watch's own
+  // action): the choices are saved and an armed watch ends.
+  void EndSession();
   void btnCloseClick() { services_.host.CloseMainWindow(); }
   void btnHideClick();
   void Restore1Click();
@@ -211,8 +214,9 @@ class TfrmShutdown {
   Moment Now() const;
   void Arm(ShutdownMode mode);
   std::uint32_t CountDownMs() const;
-  void ShowCheckTimer() { tmrCheck.SetEnabled(watch_.Checking()); }
-  void ShowDisarmed();
+  // What runs only with the watch follows its state: the check timer.
+  void FollowWatch() { tmrCheck.SetEnabled(watch_.Checking()); }
+  void ShowDisarmed(bool beep = true);
   void CancelForBusyProcessor();
   void ShowActionCancelled();
   bool ProcessorIsIdle();
@@ -228,6 +232,9 @@ class TfrmShutdown {
   void WireControls();
   PerformanceComponents& Perf();
   LoadLimits ReadLoadLimits() const;
+  // Object, counter and instance positions, low, high and minutes.
+  using CustomChoice = std::array<int, 6>;
+  CustomChoice CurrentCustomChoice() const;
   void ApplySkinColors();
   void LoadSkinPictures();
 
@@ -242,6 +249,10 @@ class TfrmShutdown {
   // What the user has been warned of before the armed time watch acts.
   AdvanceWarnings warnings_;
   LoadSamplers samplers_;
+  // The custom choice as loading left it (as created, before loading ran),
+  // and whether loading read all of it.
+  CustomChoice loadedChoice_{};
+  bool settingsLoaded_ = false;
 };
 
 }  // namespace haltwise

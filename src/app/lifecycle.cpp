@@ -50,7 +50,7 @@ void TfrmShutdown::ApplicationEvents1Activate() {
   // which is then not tried again.
   ScopedHourglass hourglass(services_.host);
   SetStatus("Initializing performance counters, please wait...");
-  services_.host.ProcessMessages();
+  services_.host.PaintNow();
   InitPerformanceMonitoring();
   LoadSettings();
   SetStatus("No shutdown in progress.");

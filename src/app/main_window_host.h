@@ -23,8 +23,9 @@ class MainWindowHost {
   virtual void HideMainWindow() = 0;
   virtual void CloseMainWindow() = 0;
   virtual void ShowAboutBox(const AboutBoxModel& about) = 0;
-  // Lets pending messages through, so the window is painted before slow work.
-  virtual void ProcessMessages() = 0;
+  // Paints the window at once, before slow work. No other message is let
+  // through: a close in the middle of the work would find it half done.
+  virtual void PaintNow() = 0;
   // The hourglass for the whole screen, or the default cursor again.
   virtual void SetHourglass(bool on) = 0;
   // A balloon from the notification-area icon, while the icon is shown.

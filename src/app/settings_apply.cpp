@@ -23,7 +23,16 @@ void SelectByNameOrPosition(ComboBox& list, const std::string& name, int positio
   }
 }
 
+constexpr const SettingKey* kChoiceKeys[] = {&kPerformanceObject, &kPerformanceCounter,
+                                             &kPerformanceInstance, &kValueMin,
+                                             &kValueMax, &kMinutes};
 }  // namespace
+
+TfrmShutdown::CustomChoice TfrmShutdown::CurrentCustomChoice() const {
+  return {cbPerfObjs.ItemIndex(),        cbPerfCounters.ItemIndex(),
+          cbInstances.ItemIndex(),       edtCustomUsageLow.IntValue(),
+          edtCustomUsageHigh.IntValue(), edtCustomMin.IntValue()};
+}
 
 void TfrmShutdown::LoadSettings() {
   const SettingsFile file(services_.profile, SettingsFilePath(startup_.exePath));
@@ -45,22 +54,39 @@ void TfrmShutdown::LoadSettings() {
     edtCustomUsageLow.SetValue(file.ReadInt(kValueMin));
     edtCustomUsageHigh.SetValue(file.ReadInt(kValueMax));
     edtCustomMin.SetValue(file.ReadInt(kMinutes));
+    settingsLoaded_ = true;
   } catch (const std::exception&) {
     // What was applied stays; nothing is shown.
   }
+  loadedChoice_ = CurrentCustomChoice();
 }
 
+// A stored choice that loading did not read (it never ran, or stopped
+// early) is kept unless the user chose anew: the window then holds
+// defaults, not the user's choice. Keys the file lacks are filled in.
 void TfrmShutdown::SaveSettings() {
   const SettingsFile file(services_.profile, SettingsFilePath(startup_.exePath));
-  file.WriteInt(kPerformanceObject, cbPerfObjs.ItemIndex());
-  file.WriteInt(kPerformanceCounter, cbPerfCounters.ItemIndex());
-  file.WriteInt(kPerformanceInstance, cbInstances.ItemIndex());
-  file.WriteInt(kValueMin, edtCustomUsageLow.IntValue());
-  file.WriteInt(kValueMax, edtCustomUsageHigh.IntValue());
-  file.WriteInt(kMinutes, edtCustomMin.IntValue());
+  const CustomChoice choice = CurrentCustomChoice();
+  const bool whole = settingsLoaded_ || choice != loadedChoice_;
+  for (std::size_t i = 0; i < choice.size(); ++i) {
+    if (whole || !file.Holds(*kChoiceKeys[i])) file.WriteInt(*kChoiceKeys[i], choice[i]);
+  }
+  if (!whole) return;
   file.WriteString(kPerformanceObjectName, cbPerfObjs.Text());
   file.WriteString(kPerformanceCounterName, cbPerfCounters.Text());
   file.WriteString(kPerformanceInstanceName, cbInstances.Text());
+}
+
+void TfrmShutdown::EndSession() {
+  if (watch_.State() != WatchState::Idle) {
+    watch_.Disarm();
+    ShowDisarmed(false);
+  }
+  // Nobody is left to read a box, and one would hold the session up.
+  try {
+    SaveSettings();
+  } catch (const std::exception&) {
+  }
 }
 
 }  // namespace haltwise

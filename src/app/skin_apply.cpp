@@ -3,6 +3,7 @@
 #include "app/frm_shutdown.h"
 #include "config/skin_files.h"
 #include "gfx/bmp.h"
+#include "platform/error.h"
 
 namespace haltwise {
 
@@ -48,14 +49,21 @@ void TfrmShutdown::ApplySkinColors() {
   }
 }
 
-// A file that exists but is no bitmap raises; the remaining pictures are
-// then not loaded and the error reaches the window's creation.
+// A file that cannot be read as a bitmap leaves its picture built in; the
+// others still load, and start-up goes on. Every such file is named in one
+// box.
 void TfrmShutdown::LoadSkinPictures() {
   constexpr Color kPureGreen = RgbColor(0, 255, 0);
   const SkinBitmaps files = FindSkinBitmaps(startup_.exePath);
-  const auto load = [](const std::optional<std::string>& path) -> std::optional<Bitmap32> {
+  std::string unreadable;
+  const auto load = [&](const std::optional<std::string>& path) -> std::optional<Bitmap32> {
     if (!path) return std::nullopt;
-    return ReadBmpFile(*path);
+    try {
+      return ReadBmpFile(*path);
+    } catch (const Error& error) {
+      unreadable += (unreadable.empty() ? "" : "\n") + error.Message();
+      return std::nullopt;
+    }
   };
   skinPictures.transparentColor = kPureGreen;
   skinPictures.mainForm = load(files.mainForm);
@@ -71,6 +79,7 @@ void TfrmShutdown::LoadSkinPictures() {
   skinPictures.large.leds = load(large.leds);
   skinPictures.large.startOff = load(large.startOff);
   skinPictures.large.startOn = load(large.startOn);
+  if (!unreadable.empty()) errorBoxes_.ShowError(unreadable);
 }
 
 }  // namespace haltwise

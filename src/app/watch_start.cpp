@@ -114,15 +114,15 @@ void TfrmShutdown::Arm(ShutdownMode mode) {
     button->SetBold(true);
     button->SetFontColor(skinColors.ButtonsCaptionActive);
   }
-  ShowCheckTimer();
+  FollowWatch();
 }
 
-void TfrmShutdown::ShowDisarmed() {
+void TfrmShutdown::ShowDisarmed(bool beep) {
   btnStart.SetCaption("Start!");
-  ShowCheckTimer();
+  FollowWatch();
   btnStart.SetDown(false);
   ResetModeButtons();
-  services_.notifier.Beep(win::kMbIconExclamation);
+  if (beep) services_.notifier.Beep(win::kMbIconExclamation);
   ResetStatus();
 }
 

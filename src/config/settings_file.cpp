@@ -15,6 +15,10 @@ int SettingsFile::ReadInt(const SettingKey& key) const {
   return TryStrToInt(text).value_or(key.defaultValue);
 }
 
+bool SettingsFile::Holds(const SettingKey& key) const {
+  return TryStrToInt(profile_.GetString(kSettingsSection, key.name, "", path_)).has_value();
+}
+
 void SettingsFile::WriteInt(const SettingKey& key, int value) const {
   if (!profile_.WriteString(kSettingsSection, key.name, std::to_string(value), path_)) {
     throw Error("Unable to write to " + path_);

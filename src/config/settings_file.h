@@ -39,6 +39,8 @@ class SettingsFile {
   // A value that is not an integer counts as absent ("0x10" is 16, "abc"
   // gives the default); a missing file reads as all defaults.
   int ReadInt(const SettingKey& key) const;
+  // True when the file holds an integer for the key.
+  bool Holds(const SettingKey& key) const;
   // Writes the value in decimal; the file is created when missing. Raises
   // haltwise::Error "Unable to write to " + the file's path.
   void WriteInt(const SettingKey& key, int value) const;

@@ -5,7 +5,7 @@
 //   haltwise_e2e_driver <journey> <path of Haltwise.exe> <screenshot folder>
 //
 // Journeys: startup, countdown, cancel, disk, balloon, tray, later, heads-up,
-// confirm-keys, and scale96, scale144, scale192 (run with the Wine prefix's
+// confirm-keys, session, badskin, and scale96, scale144, scale192 (run with the Wine prefix's
 // LogPixels at that DPI). Prints one line per check and exits with 1 at the
 // first failed one. A journey's name is its program folder's name, so it must
 // not contain a parameter name (the command line is searched with the path).
@@ -272,6 +272,7 @@ void CountDown(const std::string& exe, Screenshots& shots, bool cancel) {
     std::this_thread::sleep_for(2s);
     Check(app.TopLevel("#32770") == nullptr, "no message box after the cancel");
     Check(ChildWithText(main, "Stop!") != nullptr, "the window stays armed");
+    Check(StartsWith(Status(main), "Shutdown Cancelled."), "status after the cancel: " + Status(main));
     shots.Take("cancelled");
     Click(main, "Stop!");
     Check(ChildWithText(main, "Start!") != nullptr, "\"Stop!\" disarms");
@@ -341,6 +342,50 @@ void Tray(const std::string& exe, Screenshots& shots) {
   shots.Take("restored");
   Click(main, "Close");
   Check(app.Ended(10000ms), "the program ends when its window closes");
+}
+
+// The session ends under an armed watch: the settings file is written
+// before the process is gone, and the watch ends.
+void Session(const std::string& exe, Screenshots& shots) {
+  App app(exe, "MODE=COUNTDOWN MINUTES=5 ACTION=SHUTDOWN /testonly");
+  HWND main = app.WaitMain();
+  Place(main, 0);
+  Ready(main);
+  Click(main, "Start!");
+  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s),
+        "armed: " + Status(main));
+  const std::string ini = exe.substr(0, exe.find_last_of("\\/") + 1) + "Haltwise.ini";
+  DeleteFileA(ini.c_str());
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+  Check(answer == TRUE, "WM_QUERYENDSESSION answered TRUE");
+  SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, nullptr);
+  Check(GetFileAttributesA(ini.c_str()) != INVALID_FILE_ATTRIBUTES, "Haltwise.ini written at WM_ENDSESSION");
+  Check(ChildWithText(main, "Start!") != nullptr, "the watch ended");
+  Check(Status(main) == "No shutdown in progress.", "status: " + Status(main));
+  shots.Take("ended");
+}
+
+// A skin folder whose main picture is no bitmap: one error box names it,
+// then the window comes up with the command line applied.
+void BadSkin(const std::string& exe, Screenshots& shots) {
+  App app(exe, "MODE=COUNTDOWN MINUTES=1 ACTION=SHUTDOWN /testonly");
+  HWND box = WaitFor([&] { return app.TopLevel("#32770", "Error"); }, 20s);
+  Check(box != nullptr, "an error box for the skin");
+  Check(BoxText(box).find("Cannot read the bitmap") != std::string::npos &&
+            BoxText(box).find("MainForm.bmp") != std::string::npos,
+        "error box: " + BoxText(box));
+  shots.Take("error");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  HWND main = app.WaitMain();
+  Place(main, 1);
+  Ready(main);
+  Check(app.TopLevel("#32770") == nullptr, "no second box");
+  Click(main, "Start!");
+  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s),
+        "the command line's count-down armed: " + Status(main));
+  shots.Take("armed");
+  Click(main, "Stop!");
 }
 
 // The window's place of a child, in the main window's client pixels.
@@ -575,6 +620,8 @@ int main(int argc, char** argv) {
     else if (journey == "disk") Disk(exe, shots);
     else if (journey == "balloon") Balloon(exe, shots);
     else if (journey == "tray") Tray(exe, shots);
+    else if (journey == "session") Session(exe, shots);
+    else if (journey == "badskin") BadSkin(exe, shots);
     else if (journey.rfind("scale", 0) == 0) Scaled(exe, shots, std::atoi(journey.c_str() + 5));
     else if (journey == "later") Snooze(exe, shots);
     else if (journey == "heads-up") Warning(exe, shots);

@@ -18,6 +18,9 @@ namespace {
 
 constexpr char kClassName[] = "HaltwiseMainWindow";
 constexpr UINT kTrayMessage = WM_APP + 1;
+// The first activation's work runs from this posted message, outside the
+// activation message, once the activation is complete.
+constexpr UINT kActivatedMessage = WM_APP + 2;
 constexpr UINT kMenuVersion = 1;
 constexpr UINT kMenuRestore = 2;
 // The window follows the mouse only after it moved this far.
@@ -188,19 +191,8 @@ void MainWindow::ShowAboutBox(const AboutBoxModel& about) {
   box.ShowModal(Handle());
 }
 
-void MainWindow::ProcessMessages() {
-  UpdateWindow(Handle());
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    if (!IsDialogMessageA(Handle(), &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
+void MainWindow::PaintNow() {
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void MainWindow::SetHourglass(bool on) {
@@ -287,7 +279,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_ACTIVATEAPP:
-      if (wParam) form_->ApplicationEvents1Activate();
+      if (wParam) PostMessageA(Handle(), kActivatedMessage, 0, 0);
+      return 0;
+    case kActivatedMessage:
+      form_->ApplicationEvents1Activate();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) form_->EndSession();
       return 0;
     case WM_SETCURSOR:
       if (hourglass_) {

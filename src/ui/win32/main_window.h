@@ -46,7 +46,7 @@ class MainWindow : public ParentWindow, public MainWindowHost {
   void HideMainWindow() override;
   void CloseMainWindow() override;
   void ShowAboutBox(const AboutBoxModel& about) override;
-  void ProcessMessages() override;
+  void PaintNow() override;
   void SetHourglass(bool on) override;
   void ShowTrayBalloon(const std::string& title, const std::string& text) override {
     tray_->ShowBalloon(title, text);

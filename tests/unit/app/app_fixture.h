@@ -66,7 +66,7 @@ class RecordingHost : public MainWindowHost {
   void ShowAboutBox(const AboutBoxModel& about) override {
     requests.push_back("about " + about.version);
   }
-  void ProcessMessages() override { requests.push_back("process messages"); }
+  void PaintNow() override { requests.push_back("paint"); }
   void SetHourglass(bool on) override { requests.push_back(on ? "hourglass" : "arrow"); }
   void ShowTrayBalloon(const std::string& title, const std::string& text) override {
     requests.push_back("tray balloon " + title + ": " + text);

@@ -1,7 +1,7 @@
 // Skin bitmaps that exist but cannot be read, one file at a time, each
-// broken another way. The error names the file and ends the window's
-// creation there (the pictures loaded before it stay, the command line is
-// not applied); the toolkit shows it and the window still runs a watch.
+// broken another way. One error box names the file; that picture stays
+// built in, the others load, and start-up goes on: the command line is
+// applied and the date pickers are set. The window then runs a watch.
 #include <fstream>
 
 #include "fault_matrix_fixture.h"
@@ -31,8 +31,7 @@ TEST_F(BitmapFaults, EachSkinBitmapBrokenInTurn) {
     const char* file;
     Bytes content;
     const char* reason;
-    // The pictures in the order they are loaded; the broken one and those
-    // after it stay built in.
+    // The broken file's picture, which stays built in.
     std::optional<Bitmap32> Pictures::*picture;
   };
   const Bytes good = GoodBitmap();
@@ -68,15 +67,15 @@ TEST_F(BitmapFaults, EachSkinBitmapBrokenInTurn) {
 
     const std::vector<std::string> boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
-    const std::string named = "default: Cannot read the bitmap \"" + (skin / cell.file).string() + "\": ";
+    const std::string named = "error: Cannot read the bitmap \"" + (skin / cell.file).string() + "\": ";
     EXPECT_EQ(boxes[0].rfind(named, 0), 0u) << boxes[0];
     EXPECT_NE(boxes[0].find(cell.reason), std::string::npos) << boxes[0];
-    bool before = true;
     for (const auto picture : order) {
-      if (picture == cell.picture) before = false;
-      EXPECT_EQ((form->skinPictures.*picture).has_value(), before);
+      EXPECT_EQ((form->skinPictures.*picture).has_value(), picture != cell.picture);
     }
-    EXPECT_FALSE(form->chkShutdown.Down());  // the command line was not applied
+    EXPECT_TRUE(form->chkShutdown.Down());  // the command line was applied
+    EXPECT_FALSE(form->AskConfirmation);
+    EXPECT_EQ(form->DateSched.Value(), clock.Now() + 1);
     EXPECT_TRUE(form->tmrCpu.Enabled());
 
     RunFollowUpWatch();

@@ -69,6 +69,70 @@ TEST_F(Lifecycle, TheCustomChoiceSurvivesARestartAndOtherSectionsStay) {
   EXPECT_EQ(Ini().rfind("[Other]\r\nKeep=me\r\n", 0), 0u);
 }
 
+// Closing writes no defaults over a stored choice that loading did not
+// read; a choice made in the session is written whole.
+TEST_F(Lifecycle, AStoredChoiceStaysWhenLoadingNeverRanOrStoppedEarly) {
+  const std::string stored =
+      "[Custom]\r\nPerformanceObject=999\r\nPerformanceCounter=4\r\nPerformanceInstance=2\r\n"
+      "ValueMin=40\r\nValueMax=60\r\nMinutes=12\r\n";
+  struct Case {
+    const char* name;
+    std::function<void()> session;
+    bool keeps;
+  };
+  const Case cases[] = {
+      {"closed before the first activation",
+       [&] {
+         Recreate("");
+         form->FormCreate();
+       },
+       true},
+      // The object list no longer has position 999: loading stops there.
+      {"loading stopped early", [&] { StartWindow(""); }, true},
+      {"a choice made after an early stop",
+       [&] {
+         StartWindow("");
+         ChooseCustom("Processor", "% Processor Time", "_Total");
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    WriteFile(folder / "Haltwise.ini", stored);
+    c.session();
+    form->FormClose();
+    if (c.keeps) {
+      EXPECT_EQ(Ini(), stored) << c.name;
+    } else {
+      EXPECT_EQ(Ini().find("PerformanceObject=999"), std::string::npos) << c.name;
+      EXPECT_NE(Ini().find("ValueMin=5\r\nValueMax=10\r\nMinutes=3\r\n"), std::string::npos) << c.name;
+    }
+  }
+}
+
+TEST_F(Lifecycle, TheSessionEndingSavesTheChoiceAndEndsTheWatch) {
+  StartWindow("MODE=COUNTDOWN MINUTES=1 ACTION=SHUTDOWN CONFIRMATION=NO");
+  ChooseCustom("Processor", "% Processor Time", "_Total");
+  form->edtCustomMin.SetValue(12);
+  form->btnStart.UserClick();
+  AdvanceSeconds(10);
+  notifier.shown.clear();
+  form->EndSession();
+  EXPECT_EQ(form->CurrentWatch().State(), WatchState::Idle);
+  EXPECT_FALSE(form->tmrCheck.Enabled());
+  EXPECT_EQ(form->btnStart.Caption(), "Start!");
+  EXPECT_TRUE(notifier.shown.empty()) << "not even a beep";
+  EXPECT_NE(Ini().find("Minutes=12"), std::string::npos);
+  AdvanceSeconds(120);
+  EXPECT_EQ(power.CountCalls("ExitWindowsEx"), 0);
+
+  // A folder that cannot be written to shows nothing while the session ends.
+  std::filesystem::remove(folder / "Haltwise.ini");
+  std::filesystem::create_directories(folder / "Haltwise.ini");
+  notifier.shown.clear();
+  form->EndSession();
+  EXPECT_TRUE(notifier.shown.empty());
+}
+
 TEST_F(Lifecycle, StoredValuesOutOfTheirRangesAreCutOrIgnored) {
   StartWindow("");
   const std::string processor = std::to_string(IndexOf(form->cbPerfObjs, "Processor"));
@@ -149,9 +213,24 @@ TEST_F(Lifecycle, ASkinFolderColoursTheModelsAndReplacesPictures) {
   EXPECT_EQ(form->skinPictures.actionSquare.Pixel(4, 4), 0x660000u);
 }
 
-TEST_F(Lifecycle, ABrokenSkinBitmapStopsTheWindowsCreation) {
+// A Scheduled watch where the user sets only the time must not fall due at
+// once because the date picker was never set.
+TEST_F(Lifecycle, BrokenSkinBitmapsAreReportedInOneBoxAndStartUpGoesOn) {
   WriteFile(folder / "Skin" / "MainForm.bmp", "BM not really");
-  EXPECT_THROW(form->FormCreate(), Error);
+  WriteFile(folder / "Skin" / "Leds.bmp", "");
+  Recreate("MODE=SCHEDULED DATE=20260602 TIME=083000 ACTION=REBOOT");
+  form->FormCreate();
+  ASSERT_EQ(notifier.shown.size(), 1u);
+  EXPECT_EQ(notifier.shown[0].rfind("error: Cannot read the bitmap \"" +
+                                        (folder / "Skin" / "MainForm.bmp").string(), 0),
+            0u);
+  EXPECT_NE(notifier.shown[0].find("\nCannot read the bitmap \"" +
+                                   (folder / "Skin" / "Leds.bmp").string()),
+            std::string::npos);
+  EXPECT_TRUE(form->btnSched.Down());
+  EXPECT_TRUE(form->chkReboot.Down());
+  EXPECT_EQ(form->DateSched.Value(), EncodeDate(2026, 6, 2) + TimeOf(clock.Now()));
+  EXPECT_EQ(form->lblStatusBar.Caption(), "Shutdown at a specific time and date.");
 }
 
 }  // namespace

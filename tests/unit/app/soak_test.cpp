@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <new>
 #if __has_include(<sys/resource.h>)
@@ -348,6 +349,50 @@ TEST_F(Soak, AWeekOfWatchesWithFlatMemory) {
   RecordProperty("live_allocations_after_day_1", std::to_string(liveAfterFirstDay));
   RecordProperty("live_allocations_at_end", std::to_string(liveAtEnd));
   RecordProperty("peak_resident_kb", std::to_string(PeakResidentKilobytes()));
+}
+
+// A day with the network adapter gone (every sample fails) and the event
+// source failing until six in the morning, under a watch scheduled for the
+// evening; the session ends before it is due. One error box all day, the
+// failing sample logged once and then hourly, and nothing carried out.
+TEST_F(Soak, ADayWithAFailingEventSourceAndASessionEnd) {
+  StartWeek();
+  form->cbNetIface.SetItemIndex(-1);
+  events.FailCall("RegisterEventSource", win::kErrorAccessDenied);
+  ChooseCustom("Processor", "% Processor Time", "_Total");
+  form->edtCustomMin.SetValue(42);
+  form->btnSched.UserClick();
+  form->DateSched.SetValue(start_ + EncodeTime(20, 30, 0, 0));
+  form->TimeSched.SetValue(start_ + EncodeTime(20, 30, 0, 0));
+  form->chkShutdown.UserClick();
+  form->btnStart.UserClick();
+  RunUntil(0, 6, 0);
+  events.ClearFaults();
+  RunUntil(0, 20, 0);
+  form->EndSession();
+  RunUntil(0, 21, 0);
+
+  std::vector<std::string> boxes;
+  for (const std::string& shown : notifier.shown) {
+    if (shown.rfind("beep", 0) != 0 && shown.rfind("balloon", 0) != 0) boxes.push_back(shown);
+  }
+  EXPECT_EQ(boxes, std::vector<std::string>{
+                       "error: TEventLog - Event source registration fail, error code: 5"});
+  const std::string gone = "\r\n\r\nException List index out of bounds (-1) calculating Network Usage.";
+  int errors = 0;
+  for (const auto& e : events.events) {
+    if (e.type != win::kEventLogErrorType) continue;
+    EXPECT_EQ(e.strings.at(0).rfind(gone, 0), 0u) << e.strings.at(0);
+    ++errors;
+  }
+  EXPECT_GE(errors, 14);  // from six to eight in the evening: once, then hourly
+  EXPECT_LE(errors, 15);
+  EXPECT_EQ(form->CurrentWatch().State(), WatchState::Idle);
+  EXPECT_TRUE(power.Calls().empty());
+  EXPECT_EQ(confirmation.shown, 0);
+  std::ifstream ini(folder / "Haltwise.ini", std::ios::binary);
+  const std::string text(std::istreambuf_iterator<char>(ini), {});
+  EXPECT_NE(text.find("Minutes=42"), std::string::npos) << text;
 }
 
 }  // namespace

@@ -252,6 +252,8 @@ class TfrmShutdown {
   // The custom choice as loading left it (as created, before loading ran),
   // and whether loading read all of it.
   CustomChoice loadedChoice_{};
+  // The skin bitmaps that could not be read, reported at the end of creation.
+  std::string skinError_;
   bool settingsLoaded_ = false;
 };
 

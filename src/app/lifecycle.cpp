@@ -1,5 +1,7 @@
 // The main window around the watch: creation, first activation, hiding to
 // the notification area, the about box and the help page.
+#include <utility>
+
 #include "app/command_line_presets.h"
 #include "app/frm_shutdown.h"
 #include "config/command_line_messages.h"
@@ -24,6 +26,7 @@ void TfrmShutdown::FormCreate() {
   TimeSched.SetValue(now);
   ResetStatus();
   ApplyCommandLine();
+  if (!skinError_.empty()) errorBoxes_.ShowError(std::exchange(skinError_, {}));
 }
 
 void TfrmShutdown::ApplyCommandLine() {

@@ -51,7 +51,8 @@ void TfrmShutdown::ApplySkinColors() {
 
 // A file that cannot be read as a bitmap leaves its picture built in; the
 // others still load, and start-up goes on. Every such file is named in one
-// box.
+// box, shown once creation is complete: the box's own message loop may run
+// the first activation's work.
 void TfrmShutdown::LoadSkinPictures() {
   constexpr Color kPureGreen = RgbColor(0, 255, 0);
   const SkinBitmaps files = FindSkinBitmaps(startup_.exePath);
@@ -79,7 +80,7 @@ void TfrmShutdown::LoadSkinPictures() {
   skinPictures.large.leds = load(large.leds);
   skinPictures.large.startOff = load(large.startOff);
   skinPictures.large.startOn = load(large.startOn);
-  if (!unreadable.empty()) errorBoxes_.ShowError(unreadable);
+  skinError_ = unreadable;
 }
 
 }  // namespace haltwise

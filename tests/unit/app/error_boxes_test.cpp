@@ -55,14 +55,15 @@ TEST(ErrorBoxes, OneBoxAtATimeAndAnErrorAskedForMeanwhileFollows) {
 
 using LastingFaults = MachineFixture;
 
-// The event source fails while a removed adapter makes every sample fail:
+// The event source fails while a counter that cannot be computed makes
+// every custom sample fail:
 // the user leaves the box open for a minute (its loop runs the timers),
 // and a watch falls due meanwhile.
 TEST_F(LastingFaults, OneBoxWhileTheFaultLastsAndTheWatchGoesOn) {
   UseMachine(perftest::Scenario::Steady);
   StartWindow("MODE=COUNTDOWN MINUTES=1 ACTION=SHUTDOWN /testonly");
   events.FailCall("RegisterEventSource", win::kErrorAccessDenied);
-  form->cbNetIface.SetItemIndex(-1);
+  ChooseCustom("Counter Type Samples", "Sample Base", "alpha");
   notifier.whileOpen = [&](const std::string& box) {
     if (box.rfind("error: ", 0) == 0) AdvanceSeconds(60);
   };
@@ -75,12 +76,11 @@ TEST_F(LastingFaults, OneBoxWhileTheFaultLastsAndTheWatchGoesOn) {
   }
   EXPECT_EQ(boxes, (std::vector<std::string>{failure, "message: Test Shutdown mode 9"}));
 
-  // The adapter comes back, then goes again: shown again.
-  const int index = form->cbNetIface.Count() - 1;
-  form->cbNetIface.SetItemIndex(index);
+  // The fault goes away (a counter that works), then comes back: shown again.
+  ChooseCustom("Processor", "% Processor Time", "_Total");
   AdvanceSeconds(2);
   notifier.whileOpen = nullptr;
-  form->cbNetIface.SetItemIndex(-1);
+  ChooseCustom("Counter Type Samples", "Sample Base", "alpha");
   AdvanceSeconds(5);
   EXPECT_EQ(notifier.shown.back(), failure);
   EXPECT_EQ(std::count(notifier.shown.begin(), notifier.shown.end(), failure), 2);

@@ -351,15 +351,19 @@ TEST_F(Soak, AWeekOfWatchesWithFlatMemory) {
   RecordProperty("peak_resident_kb", std::to_string(PeakResidentKilobytes()));
 }
 
-// A day with the network adapter gone (every sample fails) and the event
+// A day with a custom counter that cannot be computed (every sample fails) and the event
 // source failing until six in the morning, under a watch scheduled for the
 // evening; the session ends before it is due. One error box all day, the
 // failing sample logged once and then hourly, and nothing carried out.
 TEST_F(Soak, ADayWithAFailingEventSourceAndASessionEnd) {
-  StartWeek();
-  form->cbNetIface.SetItemIndex(-1);
+  UseMachine(perftest::Scenario::Steady);  // it has the counter types
+  clock.SetLocal(EncodeDate(2026, 6, 1));
+  start_ = clock.Now();
+  StartWindow("");
+  queue.Remove(form->tmrCpu);
+  queue.Remove(form->tmrDiskRt);
   events.FailCall("RegisterEventSource", win::kErrorAccessDenied);
-  ChooseCustom("Processor", "% Processor Time", "_Total");
+  ChooseCustom("Counter Type Samples", "Sample Base", "alpha");
   form->edtCustomMin.SetValue(42);
   form->btnSched.UserClick();
   form->DateSched.SetValue(start_ + EncodeTime(20, 30, 0, 0));
@@ -378,7 +382,8 @@ TEST_F(Soak, ADayWithAFailingEventSourceAndASessionEnd) {
   }
   EXPECT_EQ(boxes, std::vector<std::string>{
                        "error: TEventLog - Event source registration fail, error code: 5"});
-  const std::string gone = "\r\n\r\nException List index out of bounds (-1) calculating Network Usage.";
+  const std::string gone =
+      "\r\n\r\nException PerfUtils Internal error (Perf_COUNTER_BASE) collecting custom usage.";
   int errors = 0;
   for (const auto& e : events.events) {
     if (e.type != win::kEventLogErrorType) continue;

@@ -20,7 +20,7 @@ void TfrmShutdown::SnoozeWatch() {
   const Moment at = Now();
   watch_.Snooze(static_cast<std::uint32_t>(SnoozeMinutes) * 60000u, at);
   if (watch_.IsTimed()) warnings_.Arm(watch_.MsLeft(at));
-  ShowCheckTimer();
+  FollowWatch();
   ShowProgress(at);
 }
 

@@ -26,7 +26,9 @@
 #include "gfx/system_colors.h"
 #include "perf/cpu/cpu_meter.h"
 #include "platform/error.h"
+#include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_event_source.h"
+#include "platform/fake/fake_input_activity.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_security.h"
 #include "platform/fake/fake_system_info.h"
@@ -83,11 +85,14 @@ struct SamplerParts {
   fake::FakeRegistry registry;
   fake::FakeEventSource eventSource;
   fake::FakeSecurity security;
+  fake::FakeInputActivity input;
   TEventLog eventLog{registry, eventSource, security};
+  fake::FakeClock clock;
+  RepeatedEntries entries{eventLog, clock};
   Watch watch;
   TLogGraph cpu{fonts, colors}, net{fonts, colors}, disk{fonts, colors}, custom{fonts, colors};
 
-  LoadSamplers SamplersFor(CpuMeter& meter) { return {meter, eventLog, watch, {cpu, net, disk, custom}}; }
+  LoadSamplers SamplersFor(CpuMeter& meter) { return {meter, input, entries, watch, {cpu, net, disk, custom}}; }
 };
 
 }  // namespace

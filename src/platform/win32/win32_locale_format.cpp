@@ -1,25 +1,12 @@
 #include "platform/win32/win32_locale_format.h"
 
+#include "platform/win32/system_time.h"
 #include "platform/win32/windows_api.h"
 
 #include <string>
 
 namespace haltwise {
 namespace {
-
-SYSTEMTIME ToSystemTime(DateTime value) {
-  const SystemTime t = DateTimeToSystemTime(value);
-  SYSTEMTIME result{};
-  result.wYear = t.year;
-  result.wMonth = t.month;
-  result.wDayOfWeek = t.dayOfWeek;
-  result.wDay = t.day;
-  result.wHour = t.hour;
-  result.wMinute = t.minute;
-  result.wSecond = t.second;
-  result.wMilliseconds = t.milliseconds;
-  return result;
-}
 
 // Asks for the length first, then formats into a buffer of that size.
 template <typename FormatFn>

@@ -8,6 +8,7 @@
 
 #include "platform/datetime.h"
 #include "platform/text.h"
+#include "platform/win32/system_time.h"
 #include "widgets/button.h"
 #include "widgets/combo_box.h"
 #include "widgets/date_time_picker.h"
@@ -20,20 +21,6 @@ namespace haltwise {
 namespace {
 
 bool Clicked(int code) { return code == BN_CLICKED || code == BN_DOUBLECLICKED; }
-
-SYSTEMTIME ToSystemTime(DateTime value) {
-  const SystemTime t = DateTimeToSystemTime(value);
-  SYSTEMTIME st{};
-  st.wYear = t.year;
-  st.wMonth = t.month;
-  st.wDayOfWeek = t.dayOfWeek;
-  st.wDay = t.day;
-  st.wHour = t.hour;
-  st.wMinute = t.minute;
-  st.wSecond = t.second;
-  st.wMilliseconds = t.milliseconds;
-  return st;
-}
 
 DateTime FromSystemTime(const SYSTEMTIME& st) {
   if (!IsValidDate(st.wYear, st.wMonth, st.wDay)) return 0;

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "perf/perf_layout.h"
-#include "perf/utf16_text.h"
+#include "platform/utf16_text.h"
 
 namespace haltwise::perftest {
 namespace {

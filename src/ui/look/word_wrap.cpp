@@ -1,5 +1,7 @@
 #include "ui/look/word_wrap.h"
 
+#include "platform/utf16_text.h"
+
 namespace haltwise {
 
 namespace {
@@ -18,11 +20,16 @@ void WrapParagraph(FontRasteriser& fonts, const FontSpec& font, std::string_view
       line = candidate;
     } else {
       if (!line.empty()) lines.push_back(line);
-      // A word wider than the whole line is cut where it stops fitting.
+      // A word wider than the whole line is cut where it stops fitting,
+      // between characters.
       std::string rest(word);
       while (!rest.empty() && !fits(rest)) {
-        std::size_t take = 1;
-        while (take < rest.size() && fits(std::string_view(rest).substr(0, take + 1))) ++take;
+        std::size_t take = Utf8CharacterEnd(rest, 0);
+        for (std::size_t next = Utf8CharacterEnd(rest, take);
+             take < rest.size() && fits(std::string_view(rest).substr(0, next));
+             next = Utf8CharacterEnd(rest, take)) {
+          take = next;
+        }
         lines.push_back(rest.substr(0, take));
         rest.erase(0, take);
       }

@@ -62,6 +62,8 @@ TEST_F(WordWrapTest, BreaksAtBlanksLineBreaksAndInsideLongWords) {
       {"aaa bbb ccc", 42, {"aaa bbb", "ccc"}},
       {"one\r\ntwo", 600, {"one", "two"}},
       {"abcdefghij", 24, {"abcd", "efgh", "ij"}},
+      // Two-byte letters, measured here by their bytes, are never split.
+      {"\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82", 18, {"\xD0\xA2", "\xD0\xB5", "\xD1\x81", "\xD1\x82"}},
       {"", 100, {""}},
   };
   for (const Case& c : cases) {

@@ -1,4 +1,4 @@
-#include "perf/utf16_text.h"
+#include "platform/utf16_text.h"
 
 #include <cstdint>
 
@@ -38,29 +38,36 @@ void AppendUtf16(std::u16string& out, char32_t c) {
 bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-// Decodes one UTF-8 sequence at `i`, advancing it; kReplacement when malformed.
+// Decodes the sequence at `i` and moves past it. A malformed sequence ends
+// at the first byte that cannot continue it, so the byte after a cut-off
+// sequence starts afresh. The second byte's range rules out overlong forms,
+// surrogates and code points past U+10FFFF.
 char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
   const auto lead = static_cast<std::uint8_t>(text[i++]);
   if (lead < 0x80) return lead;
   int extra = 0;
   char32_t c = 0;
-  char32_t minimum = 0;
-  if ((lead & 0xE0) == 0xC0) {
-    extra = 1, c = lead & 0x1F, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2, c = lead & 0x0F, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3, c = lead & 0x07, minimum = 0x10000;
+  std::uint8_t low = 0x80, high = 0xBF;  // allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    extra = 1, c = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    extra = 2, c = lead & 0x0F;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    extra = 3, c = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
   } else {
     return kReplacement;
   }
-  for (int k = 0; k < extra; ++k) {
-    if (i >= text.size() || (static_cast<std::uint8_t>(text[i]) & 0xC0) != 0x80) {
-      return kReplacement;
-    }
-    c = (c << 6) | (static_cast<std::uint8_t>(text[i++]) & 0x3F);
+  for (int k = 0; k < extra; ++k, low = 0x80, high = 0xBF) {
+    if (i >= text.size()) return kReplacement;
+    const auto next = static_cast<std::uint8_t>(text[i]);
+    if (next < low || next > high) return kReplacement;
+    c = (c << 6) | (next & 0x3F);
+    ++i;
   }
-  if (c < minimum || c > 0x10FFFF || IsHighSurrogate(c) || IsLowSurrogate(c)) return kReplacement;
   return c;
 }
 
@@ -79,6 +86,14 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     AppendUtf8(out, c);
   }
   return out;
+}
+
+std::size_t Utf8CharacterEnd(std::string_view text, std::size_t pos) {
+  if (pos >= text.size()) return text.size();
+  do {
+    ++pos;
+  } while (pos < text.size() && (static_cast<std::uint8_t>(text[pos]) & 0xC0) == 0x80);
+  return pos;
 }
 
 std::u16string Utf8ToUtf16(std::string_view text) {

@@ -3,13 +3,14 @@
 #include <filesystem>
 
 #include "config/exe_folder.h"
+#include "platform/file_path.h"
 
 namespace haltwise {
 namespace {
 
 std::optional<std::string> IfExists(const std::string& path) {
   std::error_code error;
-  if (std::filesystem::is_regular_file(path, error)) return path;
+  if (std::filesystem::is_regular_file(Utf8Path(path), error)) return path;
   return std::nullopt;
 }
 

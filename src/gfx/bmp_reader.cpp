@@ -5,6 +5,7 @@
 #include "gfx/bmp.h"
 #include "gfx/bmp_rle.h"
 #include "platform/error.h"
+#include "platform/file_path.h"
 
 namespace haltwise {
 
@@ -220,7 +221,7 @@ Bitmap32 ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name) {
 }
 
 Bitmap32 ReadBmpFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(Utf8Path(path), std::ios::binary);
   if (!file) throw Error("Cannot open the bitmap \"" + path + "\".");
   const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
                                         std::istreambuf_iterator<char>());

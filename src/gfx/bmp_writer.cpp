@@ -4,6 +4,7 @@
 
 #include "gfx/bmp.h"
 #include "platform/error.h"
+#include "platform/file_path.h"
 
 namespace haltwise {
 
@@ -101,7 +102,7 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap32& bitmap, BmpFormat format) {
 
 void WriteBmpFile(const Bitmap32& bitmap, const std::string& path, BmpFormat format) {
   const std::vector<std::uint8_t> bytes = WriteBmp(bitmap, format);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(Utf8Path(path), std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (!file) throw Error("Cannot write the bitmap \"" + path + "\".");
 }

@@ -1,6 +1,7 @@
 #include "perf/replay_file.h"
 
 #include "platform/error.h"
+#include "platform/file_path.h"
 
 namespace haltwise {
 namespace {
@@ -71,7 +72,7 @@ std::ifstream OpenForReading(const std::filesystem::path& path, std::uint64_t* s
   std::error_code error;
   *size = std::filesystem::file_size(path, error);
   std::ifstream stream(path, std::ios::binary);
-  if (error || !stream) throw Error("Cannot open replay file \"" + path.string() + "\"");
+  if (error || !stream) throw Error("Cannot open replay file \"" + PathText(path) + "\"");
   return stream;
 }
 

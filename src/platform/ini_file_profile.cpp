@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 
+#include "platform/file_path.h"
 #include "platform/ini_document.h"
 
 namespace haltwise {
@@ -12,16 +13,16 @@ namespace {
 
 // None when the file exists but cannot be read; a missing file is empty.
 std::optional<IniDocument> Load(const std::string& fileName) {
+  const std::filesystem::path path = Utf8Path(fileName);
   std::error_code status;
   // A folder or device of that name is no ini file; reading it would throw.
-  if (std::filesystem::exists(fileName, status) &&
-      !std::filesystem::is_regular_file(fileName, status)) {
+  if (std::filesystem::exists(path, status) && !std::filesystem::is_regular_file(path, status)) {
     return std::nullopt;
   }
-  std::ifstream file(fileName, std::ios::binary);
+  std::ifstream file(path, std::ios::binary);
   if (!file) {
     std::error_code error;
-    if (std::filesystem::exists(fileName, error) || error) return std::nullopt;
+    if (std::filesystem::exists(path, error) || error) return std::nullopt;
     return IniDocument();
   }
   const std::string content((std::istreambuf_iterator<char>(file)), {});
@@ -32,7 +33,7 @@ std::optional<IniDocument> Load(const std::string& fileName) {
 // Written beside the file and moved over it, so that a failure half-way
 // never leaves a shortened file behind.
 bool Save(const IniDocument& document, const std::string& fileName) {
-  const std::string temporary = fileName + ".tmp";
+  const std::filesystem::path temporary = Utf8Path(fileName + ".tmp");
   {
     std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
     if (!file) return false;
@@ -46,7 +47,7 @@ bool Save(const IniDocument& document, const std::string& fileName) {
     }
   }
   std::error_code error;
-  std::filesystem::rename(temporary, fileName, error);
+  std::filesystem::rename(temporary, Utf8Path(fileName), error);
   if (error) std::filesystem::remove(temporary, error);
   return !error;
 }

@@ -14,8 +14,8 @@
 #include "platform/error.h"
 #include "platform/win32/gdi_font_rasteriser.h"
 #include "platform/win32/gdi_system_colors.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
-#include "platform/win32/windows_api.h"
 #include "ui/look/word_wrap.h"
 #include "ui/win32/confirm_window.h"
 #include "ui/win32/main_window.h"
@@ -28,29 +28,23 @@ using namespace haltwise;
 
 constexpr int kIconResource = 1;
 
+// A path that fills the buffer may have been cut: ask again with more room.
 std::string ExePath() {
-  std::vector<char> path(MAX_PATH);
+  std::wstring path(MAX_PATH, L'\0');
   while (true) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) return std::string(path.data(), length);
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return Narrow({path.data(), length});
     path.resize(path.size() * 2);
   }
 }
 
-// The arguments after the program's path, in the ANSI code page as the rest
-// of the program's text.
+// The arguments after the program's path.
 std::vector<std::string> Arguments() {
   std::vector<std::string> arguments;
   int count = 0;
   LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
   if (!wide) return arguments;
-  for (int i = 1; i < count; ++i) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide[i], -1, text.data(), size, nullptr, nullptr);
-    text.resize(text.size() - 1);
-    arguments.push_back(text);
-  }
+  for (int i = 1; i < count; ++i) arguments.push_back(Narrow(wide[i]));
   LocalFree(wide);
   return arguments;
 }
@@ -58,7 +52,7 @@ std::vector<std::string> Arguments() {
 StartupInfo ReadStartup() {
   StartupInfo startup;
   startup.exePath = ExePath();
-  startup.commandLine = GetCommandLineA();
+  startup.commandLine = Narrow(GetCommandLineW());
   startup.arguments = Arguments();
   // Recorded performance data in the working folder replaces the machine's.
   std::error_code error;
@@ -70,10 +64,10 @@ StartupInfo ReadStartup() {
 
 int RunMessageLoop(HWND main) {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (IsWindow(main) && IsDialogMessageA(main, &msg)) continue;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (IsWindow(main) && IsDialogMessageW(main, &msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);
 }
@@ -83,7 +77,7 @@ int Run() {
                                                       ICC_DATE_CLASSES | ICC_UPDOWN_CLASS |
                                                       ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconResource));
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource));
 
   Win32Platform platform;
   GdiFontRasteriser fonts;
@@ -133,11 +127,11 @@ int Run() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   try {
     return Run();
   } catch (const std::exception& error) {
-    MessageBoxA(nullptr, error.what(), "Haltwise", MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, Widen(error.what()).c_str(), L"Haltwise", MB_OK | MB_ICONERROR);
     return 1;
   }
 }

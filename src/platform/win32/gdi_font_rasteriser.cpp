@@ -3,7 +3,8 @@
 #include <cstring>
 
 #include "platform/error.h"
-#include "platform/win32/gdi_objects.h"
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/system_message.h"
 
 namespace haltwise {
@@ -31,18 +32,18 @@ struct MonochromeInfo {
 }  // namespace
 
 struct GdiFontRasteriser::Gdi {
-  ScopedMemoryDc dc;
-  std::map<FontKey, ScopedGdiObject> fonts;
+  MemoryDc dc{CreateCompatibleDC(nullptr)};
+  std::map<FontKey, UniqueFont> fonts;
 
   HFONT FontFor(const FontSpec& fontSpec) {
     auto found = fonts.find(KeyOf(fontSpec));
-    if (found != fonts.end()) return static_cast<HFONT>(found->second.Get());
-    HFONT font = CreateFontA(fontSpec.height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, fontSpec.italic,
+    if (found != fonts.end()) return found->second.Get();
+    HFONT font = CreateFontW(fontSpec.height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, fontSpec.italic,
                              fontSpec.underline, fontSpec.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             fontSpec.name.c_str());
-    if (!font) FailGdi("CreateFontA(\"" + fontSpec.name + "\")");
-    fonts.emplace(KeyOf(fontSpec), ScopedGdiObject(font));
+                             Widen(fontSpec.name).c_str());
+    if (!font) FailGdi("CreateFontW(\"" + fontSpec.name + "\")");
+    fonts.emplace(KeyOf(fontSpec), UniqueFont(font));
     return font;
   }
 };
@@ -55,10 +56,11 @@ GdiFontRasteriser::~GdiFontRasteriser() = default;
 
 TextSize GdiFontRasteriser::MeasureText(const FontSpec& font, std::string_view text) {
   const HDC dc = gdi_->dc.Get();
-  const ScopedSelection selected(dc, gdi_->FontFor(font));
+  const SelectedObject selected(dc, gdi_->FontFor(font));
+  const std::wstring wide = Widen(text);
   SIZE size{};
-  if (!GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size)) {
-    FailGdi("GetTextExtentPoint32A");
+  if (!GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size)) {
+    FailGdi("GetTextExtentPoint32W");
   }
   return {static_cast<int>(size.cx), static_cast<int>(size.cy)};
 }
@@ -80,19 +82,20 @@ Bitmap1 GdiFontRasteriser::RenderText(const FontSpec& font, std::string_view tex
   info.colors[1] = {0, 0, 0, 0};
   void* bits = nullptr;
   const HDC dc = gdi_->dc.Get();
-  const ScopedGdiObject dib(CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(&info),
+  const UniqueBitmap dib(CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(&info),
                                              DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!dib.Get() || !bits) FailGdi("CreateDIBSection");
   {
-    const ScopedSelection bitmapSelected(dc, dib.Get());
-    const ScopedSelection fontSelected(dc, gdi_->FontFor(font));
+    const SelectedObject bitmapSelected(dc, dib.Get());
+    const SelectedObject fontSelected(dc, gdi_->FontFor(font));
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
     SetBkMode(dc, OPAQUE);
     RECT whole{0, 0, size.width, size.height};
-    if (!ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &whole, text.data(), static_cast<UINT>(text.size()),
+    const std::wstring wide = Widen(text);
+    if (!ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &whole, wide.data(), static_cast<UINT>(wide.size()),
                      nullptr)) {
-      FailGdi("ExtTextOutA");
+      FailGdi("ExtTextOutW");
     }
     GdiFlush();
   }

@@ -55,7 +55,9 @@ class SelectedObject {
   SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
   SelectedObject(const SelectedObject&) = delete;
   SelectedObject& operator=(const SelectedObject&) = delete;
-  ~SelectedObject() { SelectObject(dc_, previous_); }
+  ~SelectedObject() {
+    if (previous_) SelectObject(dc_, previous_);
+  }
 
  private:
   HDC dc_;

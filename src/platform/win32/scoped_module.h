@@ -3,10 +3,10 @@
 
 namespace haltwise {
 
-// A DLL loaded for the lifetime of the object (LoadLibraryA/FreeLibrary).
+// A DLL loaded for the lifetime of the object (LoadLibraryW/FreeLibrary).
 class ScopedModule {
  public:
-  explicit ScopedModule(const char* name) : module_(LoadLibraryA(name)) {}
+  explicit ScopedModule(const wchar_t* name) : module_(LoadLibraryW(name)) {}
   ScopedModule(const ScopedModule&) = delete;
   ScopedModule& operator=(const ScopedModule&) = delete;
   ~ScopedModule() {

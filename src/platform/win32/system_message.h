@@ -3,7 +3,7 @@
 
 namespace haltwise {
 
-// The system's own text for an error code (FormatMessageA), without the
+// The system's own text for an error code (FormatMessageW), without the
 // trailing line break; empty when the system has none.
 std::string FormatSystemMessage(long code);
 

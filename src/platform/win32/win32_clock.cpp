@@ -3,6 +3,7 @@
 #include "platform/win32/windows_api.h"
 
 #include "platform/win32/file_time.h"
+#include "platform/win32/system_time.h"
 
 namespace haltwise {
 
@@ -11,8 +12,7 @@ std::uint32_t Win32Clock::TickCount() const { return GetTickCount(); }
 DateTime Win32Clock::Now() const {
   SYSTEMTIME local{};
   GetLocalTime(&local);
-  return EncodeDate(local.wYear, local.wMonth, local.wDay) +
-         EncodeTime(local.wHour, local.wMinute, local.wSecond, local.wMilliseconds);
+  return FromSystemTime(local);
 }
 
 std::int64_t Win32Clock::UtcFileTime() const {

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_event_source.h"
 
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
 namespace haltwise {
@@ -10,7 +11,7 @@ HANDLE ToHandle(EventSourceHandle handle) { return reinterpret_cast<HANDLE>(hand
 }  // namespace
 
 EventSourceHandle Win32EventSource::RegisterEventSource(const std::string& sourceName) {
-  HANDLE source = RegisterEventSourceA(nullptr, sourceName.c_str());
+  HANDLE source = RegisterEventSourceW(nullptr, Widen(sourceName).c_str());
   lastError_.Track(source != nullptr);
   return reinterpret_cast<EventSourceHandle>(source);
 }
@@ -19,12 +20,15 @@ bool Win32EventSource::ReportEvent(EventSourceHandle source, std::uint16_t type,
                                    std::uint16_t category, std::uint32_t eventId,
                                    const std::vector<std::uint8_t>& sid,
                                    const std::vector<std::string>& strings) {
-  std::vector<const char*> texts;
-  texts.reserve(strings.size());
-  for (const std::string& s : strings) texts.push_back(s.c_str());
-  // ReportEventA takes non-const pointers but only reads them.
+  std::vector<std::wstring> wide;
+  wide.reserve(strings.size());
+  for (const std::string& s : strings) wide.push_back(Widen(s));
+  std::vector<const wchar_t*> texts;
+  texts.reserve(wide.size());
+  for (const std::wstring& s : wide) texts.push_back(s.c_str());
+  // ReportEventW takes a non-const SID but only reads it.
   PSID user = sid.empty() ? nullptr : const_cast<std::uint8_t*>(sid.data());
-  return lastError_.Track(ReportEventA(ToHandle(source), type, category, eventId, user,
+  return lastError_.Track(ReportEventW(ToHandle(source), type, category, eventId, user,
                                        static_cast<WORD>(texts.size()), 0,
                                        texts.empty() ? nullptr : texts.data(), nullptr) != FALSE);
 }

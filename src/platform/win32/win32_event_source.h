@@ -4,7 +4,7 @@
 
 namespace haltwise {
 
-// RegisterEventSourceA, ReportEventA and DeregisterEventSource on the local
+// RegisterEventSourceW, ReportEventW and DeregisterEventSource on the local
 // computer. LastError() is GetLastError() captured after a failed call.
 class Win32EventSource : public EventSource {
  public:

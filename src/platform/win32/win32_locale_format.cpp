@@ -1,6 +1,7 @@
 #include "platform/win32/win32_locale_format.h"
 
 #include "platform/win32/system_time.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
 #include <string>
@@ -13,16 +14,16 @@ template <typename FormatFn>
 std::string Format(FormatFn format) {
   const int length = format(nullptr, 0);
   if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length), '\0');
+  std::wstring text(static_cast<std::size_t>(length), L'\0');
   if (format(text.data(), length) <= 0) return {};
   text.resize(static_cast<std::size_t>(length - 1));  // drop the terminator
-  return text;
+  return Narrow(text);
 }
 
 std::string FormatDate(DateTime value, DWORD flags) {
   const SYSTEMTIME time = ToSystemTime(value);
-  return Format([&](char* buffer, int size) {
-    return GetDateFormatA(LOCALE_USER_DEFAULT, flags, &time, nullptr, buffer, size);
+  return Format([&](wchar_t* buffer, int size) {
+    return GetDateFormatW(LOCALE_USER_DEFAULT, flags, &time, nullptr, buffer, size);
   });
 }
 
@@ -38,8 +39,8 @@ std::string Win32LocaleFormat::LongDate(DateTime value) const {
 
 std::string Win32LocaleFormat::LongTime(DateTime value) const {
   const SYSTEMTIME time = ToSystemTime(value);
-  return Format([&](char* buffer, int size) {
-    return GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer, size);
+  return Format([&](wchar_t* buffer, int size) {
+    return GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer, size);
   });
 }
 

@@ -3,7 +3,7 @@
 
 namespace haltwise {
 
-// GetDateFormatA / GetTimeFormatA with the user's default locale. A date
+// GetDateFormatW / GetTimeFormatW with the user's default locale. A date
 // the system cannot format (before 1601) gives an empty text.
 class Win32LocaleFormat : public LocaleFormat {
  public:

@@ -11,7 +11,7 @@ using SetSuspendStateFn = BOOLEAN(WINAPI*)(BOOLEAN hibernate, BOOLEAN force,
                                            BOOLEAN wakeupEventsDisabled);
 
 SetSystemPowerStateFn FindSetSystemPowerState() {
-  return ProcAddress<SetSystemPowerStateFn>(GetModuleHandleA("kernel32.dll"),
+  return ProcAddress<SetSystemPowerStateFn>(GetModuleHandleW(L"kernel32.dll"),
                                             "SetSystemPowerState");
 }
 
@@ -25,7 +25,7 @@ bool Win32Power::SetSystemPowerState(bool suspend, bool force) {
   if (const auto legacy = FindSetSystemPowerState()) {
     return lastError_.Track(legacy(suspend ? TRUE : FALSE, force ? TRUE : FALSE) != FALSE);
   }
-  const ScopedModule powrprof("powrprof.dll");
+  const ScopedModule powrprof(L"powrprof.dll");
   if (const auto modern = ProcAddress<SetSuspendStateFn>(powrprof.Get(), "SetSuspendState")) {
     return lastError_.Track(modern(suspend ? FALSE : TRUE, force ? TRUE : FALSE, FALSE) != FALSE);
   }
@@ -35,7 +35,7 @@ bool Win32Power::SetSystemPowerState(bool suspend, bool force) {
 
 SuspendRoute Win32Power::FindSuspendRoute() {
   if (FindSetSystemPowerState()) return SuspendRoute::kSetSystemPowerState;
-  const ScopedModule powrprof("powrprof.dll");
+  const ScopedModule powrprof(L"powrprof.dll");
   if (ProcAddress<SetSuspendStateFn>(powrprof.Get(), "SetSuspendState")) {
     return SuspendRoute::kSetSuspendState;
   }

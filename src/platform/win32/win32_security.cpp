@@ -1,5 +1,6 @@
 #include "platform/win32/win32_security.h"
 
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
 namespace haltwise {
@@ -19,7 +20,8 @@ bool Win32Security::OpenProcessToken(std::uint32_t access, TokenHandle* token) {
 
 bool Win32Security::LookupPrivilegeValue(const std::string& name, Luid* luid) {
   LUID found{};
-  const bool ok = lastError_.Track(LookupPrivilegeValueA(nullptr, name.c_str(), &found) != FALSE);
+  const bool ok =
+      lastError_.Track(LookupPrivilegeValueW(nullptr, Widen(name).c_str(), &found) != FALSE);
   if (ok) {
     luid->lowPart = found.LowPart;
     luid->highPart = found.HighPart;

@@ -5,7 +5,7 @@
 
 namespace haltwise {
 
-// ShellExecuteA with no verb. The owner window is an opaque HWND value that
+// ShellExecuteW with no verb. The owner window is an opaque HWND value that
 // the UI sets once its main window exists (0 until then: no owner).
 class Win32Shell : public Shell {
  public:

@@ -9,10 +9,10 @@ namespace haltwise {
 std::uint32_t Win32SystemInfo::GetVersion() { return ::GetVersion(); }
 
 bool Win32SystemInfo::GetVersionEx(std::uint32_t* platformId) {
-  OSVERSIONINFOA info{};
+  OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof info;
-  static_assert(sizeof info == 148, "the version record the call expects");
-  if (!GetVersionExA(&info)) return false;
+  static_assert(sizeof info == 276, "the version record the call expects");
+  if (!GetVersionExW(&info)) return false;
   *platformId = info.dwPlatformId;
   return true;
 }

@@ -3,7 +3,7 @@
 
 namespace haltwise {
 
-// GetVersion, GetVersionExA, GetSystemTimes and GetUserDefaultUILanguage of kernel32.
+// GetVersion, GetVersionExW, GetSystemTimes and GetUserDefaultUILanguage of kernel32.
 class Win32SystemInfo : public SystemInfo {
  public:
   std::uint32_t GetVersion() override;

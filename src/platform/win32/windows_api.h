@@ -1,8 +1,8 @@
 #pragma once
 // <windows.h> for code that also sees the platform seams. Some seam methods
 // share their names with the ANSI/Unicode switch macros of the Windows
-// headers (GetVersionEx -> GetVersionExA); left defined, those macros rename
-// the methods in one file and not in another. Call the ...A functions by
+// headers (GetVersionEx -> GetVersionExW); left defined, those macros rename
+// the methods in one file and not in another. Call the ...W functions by
 // their full names instead.
 #include <windows.h>
 

@@ -8,7 +8,7 @@
 namespace haltwise {
 
 namespace {
-constexpr char kClassName[] = "HaltwiseAbout";
+constexpr wchar_t kClassName[] = L"HaltwiseAbout";
 // The whole window at 96 DPI, its caption included.
 constexpr int kWidth = 300;
 constexpr int kHeight = 158;
@@ -34,18 +34,18 @@ void AboutBox::ShowModal(HWND owner) {
     return brushes_.Get(background);
   };
   children_.SetFontRole(UiFontRole::kTitle);
-  children_.Add("lblTitle", "STATIC", "Haltwise", WS_VISIBLE | SS_NOPREFIX, {16, 12, 170, 44},
+  children_.Add("lblTitle", L"STATIC", "Haltwise", WS_VISIBLE | SS_NOPREFIX, {16, 12, 170, 44},
                 {.color = colored});
   children_.SetFontRole(UiFontRole::kNormal);
-  children_.Add("lblVer", "STATIC", model_.version, WS_VISIBLE | SS_NOPREFIX, {176, 26, 280, 42},
+  children_.Add("lblVer", L"STATIC", model_.version, WS_VISIBLE | SS_NOPREFIX, {176, 26, 280, 42},
                 {.color = colored});
-  children_.Add("lblAbout", "STATIC",
+  children_.Add("lblAbout", L"STATIC",
                 "Logs off, powers off, reboots, suspends or hibernates this computer once the "
                 "condition you chose holds: a time, a count-down, or a quiet processor, disk, "
                 "network or performance counter.",
                 WS_VISIBLE | SS_NOPREFIX, {16, 50, 284, 102}, {.color = colored});
   HWND ok = children_.Add(
-      "btnOK", "BUTTON", "OK", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW | BS_DEFPUSHBUTTON,
+      "btnOK", L"BUTTON", "OK", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW | BS_DEFPUSHBUTTON,
       {112, 104, 182, 126},
       {.command = [this](int) { closed_ = true; },
        .draw = [this, background, text](const DRAWITEMSTRUCT& item) {

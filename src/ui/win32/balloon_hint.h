@@ -27,7 +27,7 @@ class BalloonHint {
 
   HWND owner_;
   HWND tip_ = nullptr;
-  std::string text_;
+  std::wstring text_;
 };
 
 }  // namespace haltwise

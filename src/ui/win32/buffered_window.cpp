@@ -1,6 +1,6 @@
 #include "ui/win32/buffered_window.h"
 
-#include "ui/win32/gdi_handles.h"
+#include "platform/win32/gdi_handles.h"
 
 namespace haltwise {
 

@@ -4,19 +4,20 @@
 #include <commctrl.h>
 
 #include "platform/error.h"
+#include "platform/win32/wide_text.h"
 
 namespace haltwise {
 
-HWND ChildControls::Add(const std::string& name, const char* windowClass, const std::string& text,
+HWND ChildControls::Add(const std::string& name, const wchar_t* windowClass, const std::string& text,
                         DWORD style, const Rect& place, ChildHandlers handlers, DWORD exStyle) {
   const int id = nextId_++;
   const Rect shown = fonts_->Scale()(place);
-  HWND window = CreateWindowExA(exStyle, windowClass, text.c_str(), WS_CHILD | style, shown.left,
+  HWND window = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(), WS_CHILD | style, shown.left,
                                 shown.top, shown.Width(), shown.Height(), parent_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                GetModuleHandleA(nullptr), nullptr);
+                                GetModuleHandleW(nullptr), nullptr);
   if (!window) throw Error("Unable to create the control " + name);
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(role_)), FALSE);
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(role_)), FALSE);
   entries_.push_back({name, window, place, role_, std::move(handlers)});
   return window;
 }
@@ -33,10 +34,10 @@ void ChildControls::Relayout() {
     const Rect shown = scale(entry.place);
     SetWindowPos(entry.window, nullptr, shown.left, shown.top, shown.Width(), shown.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(entry.window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(entry.role)), TRUE);
+    SendMessageW(entry.window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Get(entry.role)), TRUE);
     // The arrows take their place from their edit when it is set again.
     if (entry.arrows) {
-      SendMessageA(entry.arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(entry.window), 0);
+      SendMessageW(entry.arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(entry.window), 0);
     }
   }
 }
@@ -98,14 +99,14 @@ HBRUSH BrushCache::Get(Color resolved) {
 }
 
 std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
-  return text;
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  return Narrow(text);
 }
 
 void SetWindowTextIfChanged(HWND window, const std::string& text) {
-  if (WindowText(window) != text) SetWindowTextA(window, text.c_str());
+  if (WindowText(window) != text) SetWindowTextW(window, Widen(text).c_str());
 }
 
 COLORREF ToColorRef(Color resolved) { return static_cast<COLORREF>(resolved & 0xFFFFFF); }

@@ -8,7 +8,7 @@
 #include "platform/color.h"
 #include "platform/win32/windows_api.h"
 #include "gfx/dpi_scale.h"
-#include "ui/win32/gdi_handles.h"
+#include "platform/win32/gdi_handles.h"
 #include "ui/win32/ui_fonts.h"
 
 namespace haltwise {
@@ -29,7 +29,7 @@ class ChildControls {
   ChildControls() = default;
   ChildControls(HWND parent, const UiFontSet& fonts) : parent_(parent), fonts_(&fonts) {}
 
-  HWND Add(const std::string& name, const char* windowClass, const std::string& text, DWORD style,
+  HWND Add(const std::string& name, const wchar_t* windowClass, const std::string& text, DWORD style,
            const Rect& place, ChildHandlers handlers = {}, DWORD exStyle = 0);
   HWND Find(const std::string& name) const;
   // Up-down arrows that sit at the edge of `edit` and move with it.

@@ -12,7 +12,7 @@
 namespace haltwise {
 
 namespace {
-constexpr char kClassName[] = "HaltwiseConfirm";
+constexpr wchar_t kClassName[] = L"HaltwiseConfirm";
 constexpr Color kMaroon = clMaroon;
 // System colours by index, as the toolkit names them.
 constexpr Color kThreeDDarkShadow = 0xFF000015;
@@ -41,7 +41,7 @@ void ConfirmWindow::Create(HWND owner) {
                  width, height, owner);
   StartChildren();
 
-  label_ = children_.Add("Label1", "STATIC", dialog_.Label1.Caption(), WS_VISIBLE | SS_NOPREFIX,
+  label_ = children_.Add("Label1", L"STATIC", dialog_.Label1.Caption(), WS_VISIBLE | SS_NOPREFIX,
                          cl::kLabel, {.color = [this](HDC dc) {
                            SetTextColor(dc, ToColorRef(clWhite));
                            SetBkColor(dc, ToColorRef(kMaroon));
@@ -76,7 +76,7 @@ void ConfirmWindow::AddButtons() {
     Button& model = actions[i].model;
     auto click = actions[i].click;
     last = children_.Add(
-        model.Name(), "BUTTON", model.Caption(), WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+        model.Name(), L"BUTTON", model.Caption(), WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
         cl::Button(i, count),
         {.command = [click](int code) {
            if (code == BN_CLICKED || code == BN_DOUBLECLICKED) click();
@@ -93,7 +93,7 @@ void ConfirmWindow::AddButtons() {
 }
 
 void ConfirmWindow::FitLabel() {
-  const int width = MeasureTextWidth(uiFonts_.Get(UiFontRole::kNormal), dialog_.Label1.Caption().c_str());
+  const int width = MeasureTextWidth(uiFonts_.Get(UiFontRole::kNormal), dialog_.Label1.Caption());
   const DpiScale scale = uiFonts_.Scale();
   SetWindowPos(label_, nullptr, 0, 0, width, scale(cl::kLabel.Height()),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -2,7 +2,7 @@
 #include <cstddef>
 
 #include "gfx/bitmap32.h"
-#include "ui/win32/gdi_handles.h"
+#include "platform/win32/gdi_handles.h"
 
 namespace haltwise {
 

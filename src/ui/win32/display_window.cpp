@@ -5,7 +5,7 @@
 namespace haltwise {
 
 namespace {
-constexpr char kClassName[] = "HaltwiseDisplay";
+constexpr wchar_t kClassName[] = L"HaltwiseDisplay";
 }
 
 DisplayWindow::DisplayWindow(GraphicControl& control, std::function<std::string()> describe,

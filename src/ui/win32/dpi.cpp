@@ -6,7 +6,7 @@ namespace {
 
 template <typename Function>
 Function User32Function(const char* name) {
-  HMODULE user32 = GetModuleHandleA("user32.dll");
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
   return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
                 : nullptr;
 }
@@ -44,7 +44,7 @@ POINT CentredOnMonitorOf(HWND window, int width, int height) {
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (GetMonitorInfoA(monitor, &info)) work = info.rcWork;
+  if (GetMonitorInfoW(monitor, &info)) work = info.rcWork;
   return {work.left + (work.right - work.left - width) / 2,
           work.top + (work.bottom - work.top - height) / 2};
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/wide_text.h"
 #include "ui/look/button_faces.h"
 #include "ui/look/layout.h"
 #include "ui/look/picture_scaling.h"
@@ -16,7 +17,7 @@ namespace haltwise {
 
 namespace {
 
-constexpr char kClassName[] = "HaltwiseMainWindow";
+constexpr wchar_t kClassName[] = L"HaltwiseMainWindow";
 constexpr UINT kTrayMessage = WM_APP + 1;
 // The first activation's work runs from this posted message, outside the
 // activation message, once the activation is complete.
@@ -41,7 +42,7 @@ void MainWindow::Create(TfrmShutdown& form) {
   Window::Create(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, kClassName, "Haltwise",
                  WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU, 0, 0, size.Width(),
                  size.Height(), nullptr);
-  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   StartChildren();
   hints_ = std::make_unique<HintTips>(Handle());
   binder_ = std::make_unique<WidgetBinder>(
@@ -141,8 +142,8 @@ const Bitmap32& MainWindow::Compose() { return composed_; }
 void MainWindow::SetTrayIcon() {
   // The small icon's size at the window's scale: 16 pixels at 96 DPI.
   const int size = SystemMetricAt(SM_CXSMICON, Scale());
-  trayIcon_.Reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                MAKEINTRESOURCEA(kIconResource), IMAGE_ICON, size,
+  trayIcon_.Reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size,
                                                 size, LR_DEFAULTCOLOR)));
   tray_->SetIcon(trayIcon_ ? trayIcon_.Get() : icon_);
 }
@@ -184,7 +185,7 @@ void MainWindow::HideMainWindow() {
   for (auto& display : displays_) display->SetShown(false);
 }
 
-void MainWindow::CloseMainWindow() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+void MainWindow::CloseMainWindow() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
 
 void MainWindow::ShowAboutBox(const AboutBoxModel& about) {
   AboutBox box(about, fonts_, colors_);
@@ -197,7 +198,7 @@ void MainWindow::PaintNow() {
 
 void MainWindow::SetHourglass(bool on) {
   hourglass_ = on;
-  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(on ? IDC_WAIT : IDC_ARROW)));
+  SetCursor(LoadCursorW(nullptr, on ? IDC_WAIT : IDC_ARROW));
 }
 
 void MainWindow::OnTrayMessage(LPARAM lParam) {
@@ -216,9 +217,9 @@ void MainWindow::OnTrayMessage(LPARAM lParam) {
 
 void MainWindow::ShowTrayMenu() {
   UniqueMenu menu(CreatePopupMenu());
-  AppendMenuA(menu.Get(), MF_STRING, kMenuVersion, form_->miVer.Caption().c_str());
-  AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(menu.Get(), MF_STRING, kMenuRestore, form_->Restore1.Caption().c_str());
+  AppendMenuW(menu.Get(), MF_STRING, kMenuVersion, Widen(form_->miVer.Caption()).c_str());
+  AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu.Get(), MF_STRING, kMenuRestore, Widen(form_->Restore1.Caption()).c_str());
   SetMenuDefaultItem(menu.Get(), kMenuRestore, FALSE);
   POINT at;
   GetCursorPos(&at);
@@ -226,7 +227,7 @@ void MainWindow::ShowTrayMenu() {
   SetForegroundWindow(Handle());
   const UINT chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
                                      Handle(), nullptr);
-  PostMessageA(Handle(), WM_NULL, 0, 0);
+  PostMessageW(Handle(), WM_NULL, 0, 0);
   if (chosen == kMenuRestore) form_->Restore1.Click();
 }
 
@@ -279,7 +280,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_ACTIVATEAPP:
-      if (wParam) PostMessageA(Handle(), kActivatedMessage, 0, 0);
+      if (wParam) PostMessageW(Handle(), kActivatedMessage, 0, 0);
       return 0;
     case kActivatedMessage:
       form_->ApplicationEvents1Activate();
@@ -291,7 +292,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETCURSOR:
       if (hourglass_) {
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
       }
       break;

@@ -45,7 +45,7 @@ void MainWindow::CreatePages() {
   };
   // Texts are measured in the window's font and laid out at 96 DPI.
   const auto measure = [this](const std::string& text) {
-    return Scale().ToDesignCeil(MeasureTextWidth(uiFonts_.Get(UiFontRole::kNormal), text.c_str()));
+    return Scale().ToDesignCeil(MeasureTextWidth(uiFonts_.Get(UiFontRole::kNormal), text));
   };
   const auto spin = [this](SpinEdit& edit, bool skinned) {
     WidgetBinder::Colours colours = nullptr;

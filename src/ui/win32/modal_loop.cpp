@@ -10,15 +10,15 @@ void RunModalLoop(HWND dialog, HWND owner, const std::function<bool()>& done,
   SetForegroundWindow(dialog);
   MSG msg;
   while (!done()) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
       onQuit();
       PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);
       break;
     }
-    if (!IsDialogMessageA(dialog, &msg)) {
+    if (!IsDialogMessageW(dialog, &msg)) {
       TranslateMessage(&msg);
-      DispatchMessageA(&msg);
+      DispatchMessageW(&msg);
     }
   }
   // Enable the owner before the dialog goes, so the focus returns to it.

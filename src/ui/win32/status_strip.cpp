@@ -8,7 +8,7 @@
 namespace haltwise {
 
 namespace {
-constexpr char kClassName[] = "HaltwiseStatus";
+constexpr wchar_t kClassName[] = L"HaltwiseStatus";
 constexpr UINT_PTR kScrollTimer = 1;
 constexpr UINT kScrollInterval = 100;
 // Blank pixels between the end of the text and its next pass.

@@ -30,12 +30,13 @@ class TrayIcon {
   void Restore();
 
  private:
-  NOTIFYICONDATAA Data(UINT flags) const;
+  NOTIFYICONDATAW Data(UINT flags) const;
 
   HWND owner_;
   UINT callbackMessage_;
   HICON icon_ = nullptr;
   std::string hint_;
+  std::wstring wideHint_;
   bool shown_ = false;
 };
 

@@ -1,6 +1,8 @@
 #include "ui/win32/ui_fonts.h"
 
-#include <cstring>
+#include <algorithm>
+
+#include "platform/win32/wide_text.h"
 
 namespace haltwise {
 
@@ -21,7 +23,7 @@ FontSpec SplashTitleFontSpec() {
 }
 
 UniqueFont CreateUiFont(const FontSpec& fontSpec) {
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   lf.lfHeight = fontSpec.height;
   lf.lfWeight = fontSpec.bold ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = fontSpec.italic;
@@ -29,8 +31,9 @@ UniqueFont CreateUiFont(const FontSpec& fontSpec) {
   lf.lfStrikeOut = fontSpec.strikeOut;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfQuality = DEFAULT_QUALITY;
-  std::strncpy(lf.lfFaceName, fontSpec.name.c_str(), LF_FACESIZE - 1);
-  return UniqueFont(CreateFontIndirectA(&lf));
+  const std::wstring face = Widen(fontSpec.name);
+  std::copy_n(face.data(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), lf.lfFaceName);
+  return UniqueFont(CreateFontIndirectW(&lf));
 }
 
 void UiFontSet::Create(DpiScale scale) {
@@ -40,12 +43,13 @@ void UiFontSet::Create(DpiScale scale) {
   fonts_[static_cast<int>(UiFontRole::kTitle)] = CreateUiFont(scale(SplashTitleFontSpec()));
 }
 
-int MeasureTextWidth(HFONT font, const char* text) {
+int MeasureTextWidth(HFONT font, const std::string& text) {
+  const std::wstring wide = Widen(text);
   HDC screen = GetDC(nullptr);
   SIZE size{};
   {
     SelectedObject selected(screen, font);
-    GetTextExtentPoint32A(screen, text, static_cast<int>(std::strlen(text)), &size);
+    GetTextExtentPoint32W(screen, wide.data(), static_cast<int>(wide.size()), &size);
   }
   ReleaseDC(nullptr, screen);
   return size.cx;

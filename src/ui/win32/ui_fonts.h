@@ -1,7 +1,9 @@
 #pragma once
+#include <string>
+
 #include "gfx/dpi_scale.h"
 #include "gfx/font.h"
-#include "ui/win32/gdi_handles.h"
+#include "platform/win32/gdi_handles.h"
 
 namespace haltwise {
 
@@ -25,6 +27,6 @@ class UiFontSet {
 };
 
 // Width of a text in a font, as GDI measures it.
-int MeasureTextWidth(HFONT font, const char* text);
+int MeasureTextWidth(HFONT font, const std::string& text);
 
 }  // namespace haltwise

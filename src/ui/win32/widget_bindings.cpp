@@ -6,9 +6,9 @@
 
 #include <memory>
 
-#include "platform/datetime.h"
 #include "platform/text.h"
 #include "platform/win32/system_time.h"
+#include "platform/win32/wide_text.h"
 #include "widgets/button.h"
 #include "widgets/combo_box.h"
 #include "widgets/date_time_picker.h"
@@ -21,12 +21,6 @@ namespace haltwise {
 namespace {
 
 bool Clicked(int code) { return code == BN_CLICKED || code == BN_DOUBLECLICKED; }
-
-DateTime FromSystemTime(const SYSTEMTIME& st) {
-  if (!IsValidDate(st.wYear, st.wMonth, st.wDay)) return 0;
-  return EncodeDate(st.wYear, st.wMonth, st.wDay) +
-         EncodeTime(st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
-}
 
 }  // namespace
 
@@ -44,7 +38,7 @@ HWND WidgetBinder::ImageButton(Button& button, const Rect& place, Face face, boo
                                const std::string& text) {
   const bool captionIsText = text.empty();
   HWND window = children_.Add(
-      button.Name(), "BUTTON", captionIsText ? button.Caption() : text,
+      button.Name(), L"BUTTON", captionIsText ? button.Caption() : text,
       WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, place,
       {.command = [&button, userClick](int code) {
          if (!Clicked(code)) return;
@@ -68,7 +62,7 @@ HWND WidgetBinder::ImageButton(Button& button, const Rect& place, Face face, boo
 
 HWND WidgetBinder::Label(const std::string& name, const std::string& text, const Rect& place,
                          DWORD align, Colours colours) {
-  return children_.Add(name, "STATIC", text, WS_VISIBLE | SS_NOPREFIX | align, place,
+  return children_.Add(name, L"STATIC", text, WS_VISIBLE | SS_NOPREFIX | align, place,
                        {.color = std::move(colours)});
 }
 
@@ -80,7 +74,7 @@ std::vector<HWND> WidgetBinder::SpinEdit(haltwise::SpinEdit& edit, const Rect& p
   auto typing = std::make_shared<bool>(false);
   const auto show = [&edit, self] { SetWindowTextIfChanged(*self, FloatToText(edit.Value())); };
   *self = children_.Add(
-      edit.Name(), "EDIT", FloatToText(edit.Value()), WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL,
+      edit.Name(), L"EDIT", FloatToText(edit.Value()), WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL,
       place,
       {.command =
            [&edit, self, typing, show](int code) {
@@ -96,12 +90,12 @@ std::vector<HWND> WidgetBinder::SpinEdit(haltwise::SpinEdit& edit, const Rect& p
            },
        .color = std::move(colours)},
       WS_EX_CLIENTEDGE);
-  HWND arrows = CreateWindowExA(0, UPDOWN_CLASSA, nullptr,
+  HWND arrows = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
                                 WS_CHILD | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS |
                                     UDS_NOTHOUSANDS,
-                                0, 0, 0, 0, parent_, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(*self), 0);
-  SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(edit.MinValue()),
+                                0, 0, 0, 0, parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(*self), 0);
+  SendMessageW(arrows, UDM_SETRANGE32, static_cast<WPARAM>(edit.MinValue()),
                static_cast<LPARAM>(edit.MaxValue()));
   children_.AttachArrows(*self, arrows);
   bindings_.Listen(edit.Changed, [&edit, self, typing, show] {
@@ -118,21 +112,21 @@ std::vector<HWND> WidgetBinder::Combo(ComboBox& combo, const Rect& place) {
   auto shown = std::make_shared<std::vector<std::string>>();
   // The place of a drop-down list includes its open list.
   const Rect dropped{place.left, place.top, place.right, place.top + 220};
-  *self = children_.Add(combo.Name(), "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+  *self = children_.Add(combo.Name(), L"COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
                         dropped, {.command = [&combo, self](int code) {
                           if (code != CBN_SELCHANGE) return;
-                          combo.UserSelect(static_cast<int>(SendMessageA(*self, CB_GETCURSEL, 0, 0)));
+                          combo.UserSelect(static_cast<int>(SendMessageW(*self, CB_GETCURSEL, 0, 0)));
                         }});
   const auto follow = [&combo, self, shown] {
     if (*shown != combo.Items()) {
-      SendMessageA(*self, CB_RESETCONTENT, 0, 0);
+      SendMessageW(*self, CB_RESETCONTENT, 0, 0);
       for (const std::string& item : combo.Items()) {
-        SendMessageA(*self, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        SendMessageW(*self, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
       }
       *shown = combo.Items();
     }
-    if (SendMessageA(*self, CB_GETCURSEL, 0, 0) != combo.ItemIndex()) {
-      SendMessageA(*self, CB_SETCURSEL, static_cast<WPARAM>(combo.ItemIndex()), 0);
+    if (SendMessageW(*self, CB_GETCURSEL, 0, 0) != combo.ItemIndex()) {
+      SendMessageW(*self, CB_SETCURSEL, static_cast<WPARAM>(combo.ItemIndex()), 0);
     }
     EnableWindow(*self, combo.Enabled());
   };
@@ -144,7 +138,7 @@ std::vector<HWND> WidgetBinder::Combo(ComboBox& combo, const Rect& place) {
 
 std::vector<HWND> WidgetBinder::Radio(RadioButton& radio, const Rect& place, Colours colours) {
   auto self = std::make_shared<HWND>(nullptr);
-  *self = children_.Add(radio.Name(), "BUTTON", radio.Caption(), WS_TABSTOP | BS_RADIOBUTTON, place,
+  *self = children_.Add(radio.Name(), L"BUTTON", radio.Caption(), WS_TABSTOP | BS_RADIOBUTTON, place,
                         {.command =
                              [&radio](int code) {
                                if (code == BN_CLICKED) radio.SetChecked(true);
@@ -154,7 +148,7 @@ std::vector<HWND> WidgetBinder::Radio(RadioButton& radio, const Rect& place, Col
   SetWindowTheme(*self, L"", L"");
   const auto follow = [&radio, self] {
     SetWindowTextIfChanged(*self, radio.Caption());
-    SendMessageA(*self, BM_SETCHECK, radio.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(*self, BM_SETCHECK, radio.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     EnableWindow(*self, radio.Enabled());
   };
   follow();
@@ -170,14 +164,14 @@ std::vector<HWND> WidgetBinder::CheckBox(haltwise::CheckBox& box, const Rect& pl
                         {.command =
                              [&box, self](int code) {
                                if (code != BN_CLICKED) return;
-                               box.SetChecked(SendMessageA(*self, BM_GETCHECK, 0, 0) == BST_CHECKED);
+                               box.SetChecked(SendMessageW(*self, BM_GETCHECK, 0, 0) == BST_CHECKED);
                              },
                          .color = std::move(colours)});
   // Themed check boxes ignore the text colour; this one follows the skin.
   SetWindowTheme(*self, L"", L"");
   const auto follow = [&box, self] {
     SetWindowTextIfChanged(*self, box.Caption());
-    SendMessageA(*self, BM_SETCHECK, box.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(*self, BM_SETCHECK, box.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     EnableWindow(*self, box.Enabled());
   };
   follow();
@@ -192,11 +186,11 @@ std::vector<HWND> WidgetBinder::DatePicker(DateTimePicker& picker, const Rect& p
   const DWORD style = picker.PickerKind() == DateTimePicker::Kind::Date
                           ? DTS_SHORTDATEFORMAT
                           : DTS_TIMEFORMAT | DTS_UPDOWN;
-  *self = children_.Add(picker.Name(), DATETIMEPICK_CLASSA, "", WS_TABSTOP | style, place,
+  *self = children_.Add(picker.Name(), DATETIMEPICK_CLASSW, "", WS_TABSTOP | style, place,
                         {.notify = [&picker, self, picking](const NMHDR& header) -> LRESULT {
                           if (header.code != DTN_DATETIMECHANGE) return 0;
                           SYSTEMTIME st{};
-                          if (SendMessageA(*self, DTM_GETSYSTEMTIME, 0,
+                          if (SendMessageW(*self, DTM_GETSYSTEMTIME, 0,
                                            reinterpret_cast<LPARAM>(&st)) != GDT_VALID) {
                             return 0;
                           }
@@ -209,7 +203,7 @@ std::vector<HWND> WidgetBinder::DatePicker(DateTimePicker& picker, const Rect& p
     EnableWindow(*self, picker.Enabled());
     if (*picking) return;
     SYSTEMTIME st = ToSystemTime(picker.Value());
-    SendMessageA(*self, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+    SendMessageW(*self, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
   };
   follow();
   bindings_.Listen(picker.Changed, follow);

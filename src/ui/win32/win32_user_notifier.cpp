@@ -1,5 +1,6 @@
 #include "ui/win32/win32_user_notifier.h"
 
+#include "platform/win32/wide_text.h"
 #include "ui/win32/balloon_hint.h"
 
 namespace haltwise {
@@ -12,11 +13,11 @@ void Win32UserNotifier::Attach(HWND owner, BalloonHint* balloon,
 }
 
 void Win32UserNotifier::ShowMessage(const std::string& text) {
-  MessageBoxA(owner_, text.c_str(), title_.c_str(), MB_OK);
+  MessageBoxW(owner_, Widen(text).c_str(), Widen(title_).c_str(), MB_OK);
 }
 
 void Win32UserNotifier::ShowError(const std::string& text) {
-  MessageBoxA(owner_, text.c_str(), "Error", MB_OK | MB_ICONERROR);
+  MessageBoxW(owner_, Widen(text).c_str(), L"Error", MB_OK | MB_ICONERROR);
 }
 
 void Win32UserNotifier::ShowBalloon(const std::string& anchorControl, const std::string& text,

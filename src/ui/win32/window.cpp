@@ -2,41 +2,42 @@
 
 #include "platform/error.h"
 #include "platform/win32/system_message.h"
+#include "platform/win32/wide_text.h"
 
 namespace haltwise {
 
 Window::~Window() {
   if (hwnd_) {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
 }
 
-void Window::RegisterWindowClass(const char* className, HBRUSH background, HICON icon) {
-  WNDCLASSEXA existing{};
+void Window::RegisterWindowClass(const wchar_t* className, HBRUSH background, HICON icon) {
+  WNDCLASSEXW existing{};
   existing.cbSize = sizeof(existing);
-  if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &existing)) return;
-  WNDCLASSEXA wc{};
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = &Window::Procedure;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = background;
   wc.hIcon = icon;
   wc.hIconSm = icon;
   wc.lpszClassName = className;
-  if (!RegisterClassExA(&wc)) {
-    throw Error("Unable to register the window class " + std::string(className) + ": " +
+  if (!RegisterClassExW(&wc)) {
+    throw Error("Unable to register the window class " + Narrow(className) + ": " +
                 FormatSystemMessage(static_cast<long>(GetLastError())));
   }
 }
 
-void Window::Create(DWORD exStyle, const char* className, const std::string& title, DWORD style,
+void Window::Create(DWORD exStyle, const wchar_t* className, const std::string& title, DWORD style,
                     int x, int y, int width, int height, HWND parent, int id) {
   HMENU menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-  CreateWindowExA(exStyle, className, title.c_str(), style, x, y, width, height, parent, menu,
-                  GetModuleHandleA(nullptr), this);
+  CreateWindowExW(exStyle, className, Widen(title).c_str(), style, x, y, width, height, parent,
+                  menu, GetModuleHandleW(nullptr), this);
   if (!hwnd_) {
     throw Error("Unable to create the window " + title + ": " +
                 FormatSystemMessage(static_cast<long>(GetLastError())));
@@ -49,15 +50,15 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
     auto* self = static_cast<Window*>(create->lpCreateParams);
     self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     const LRESULT result = self->HandleMessage(message, wParam, lParam);
     self->hwnd_ = nullptr;
     return result;
@@ -74,7 +75,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 }
 
 void ShowErrorMessage(HWND owner, const std::string& text) {
-  MessageBoxA(owner, text.c_str(), "Haltwise", MB_OK | MB_ICONERROR);
+  MessageBoxW(owner, Widen(text).c_str(), L"Haltwise", MB_OK | MB_ICONERROR);
 }
 
 }  // namespace haltwise

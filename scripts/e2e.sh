@@ -32,6 +32,7 @@ work="$HALTWISE_BUILD/e2e"
 rm -rf "$work" && mkdir -p "$work/shots"
 "$replay_tool" --scenario demo --records 120 --output "$work/demo.dat" >/dev/null || exit 1
 "$replay_tool" --scenario quiet --records 180 --quiet-after 5 --output "$work/quiet.dat" >/dev/null || exit 1
+"$replay_tool" --scenario demo --records 120 --names local --output "$work/local.dat" >/dev/null || exit 1
 
 started_display=0
 if [ -z "${DISPLAY:-}" ]; then haltwise_start_display; started_display=1; fi
@@ -42,10 +43,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# journey <name> <replay file> [skin folder]: a fresh program folder with the
-# replay data as dump.dat (and the skin as Skin), then the driver.
+# journey <name> <replay file> [skin folder] [program folder]: a fresh
+# program folder (named after the journey unless given) with the replay data
+# as dump.dat (and the skin as Skin), then the driver.
 journey() {
-  local name=$1 data=$2 skin=${3:-} dir="$work/$1"
+  local name=$1 data=$2 skin=${3:-} dir="$work/${4:-$1}"
   mkdir -p "$dir"
   cp "$exe" "$dir/Haltwise.exe"
   cp "$data" "$dir/dump.dat"
@@ -95,6 +97,17 @@ journey scale144 "$work/demo.dat" || failed=$((failed + 1))
 set_dpi 192
 journey scale192 "$work/demo.dat" "$example_skin" || failed=$((failed + 1))
 set_dpi 96
+# Folder, adapters, processes and user named in Cyrillic and CJK letters.
+# Wine takes the user's name from USER; its event log writes each entry to
+# the debug output, where the user's SID must show.
+USER="Тест Пользователь" WINEDEBUG="-all,fixme+advapi,+eventlog" \
+  journey unicode "$work/local.dat" "" "Тест 測試" || failed=$((failed + 1))
+if grep -q "ReportEventW.*0x0002,0x0000,0x00000001,0*[1-9A-Fa-f]" "$work/unicode.log"; then
+  echo "== event log: the busy-processor warning carries the user's SID"
+else
+  echo "== event log: FAILED, no warning with the user's SID"
+  failed=$((failed + 1))
+fi
 if [ -f "$work/tray/Haltwise.ini" ]; then
   echo "== settings: Haltwise.ini written beside the executable"
 else

@@ -2,7 +2,11 @@
 // title tables, then one snapshot per second of a simulated machine.
 //
 //   make_replay [--scenario steady|quiet|demo|big] [--records N]
-//               [--quiet-after N] [--seed N] [--output FILE]
+//               [--quiet-after N] [--seed N] [--names english|local]
+//               [--output FILE]
+//
+// "--names local" names the network adapters and one process in Cyrillic
+// and CJK letters.
 //
 // "quiet" keeps the machine busy for --quiet-after snapshots (10 by default),
 // then lets the disk and network rates fall to about 0 and the processor
@@ -64,6 +68,11 @@ Arguments Parse(int argc, char** argv) {
       args.machine.quietAfter = ToCount(value, option);
     } else if (option == "--seed") {
       args.machine.seed = static_cast<std::uint32_t>(ToCount(value, option));
+    } else if (option == "--names") {
+      if (value != "english" && value != "local") {
+        throw std::invalid_argument("--names wants english or local, not \"" + value + "\"");
+      }
+      args.machine.localNames = value == "local";
     } else if (option == "--output") {
       args.output = value;
     } else {

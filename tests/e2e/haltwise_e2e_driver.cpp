@@ -5,12 +5,16 @@
 //   haltwise_e2e_driver <journey> <path of Haltwise.exe> <screenshot folder>
 //
 // Journeys: startup, countdown, cancel, disk, balloon, tray, later, heads-up,
-// confirm-keys, session, badskin, and scale96, scale144, scale192 (run with the Wine prefix's
-// LogPixels at that DPI). Prints one line per check and exits with 1 at the
-// first failed one. A journey's name is its program folder's name, so it must
-// not contain a parameter name (the command line is searched with the path).
+// confirm-keys, session, badskin, unicode, and scale96, scale144, scale192 (run
+// with the Wine prefix's LogPixels at that DPI). Prints one line per check and
+// exits with 1 at the first failed one. A journey's name is its program
+// folder's name, so it must not contain a parameter name (the command line is
+// searched with the path).
 #include "platform/win32/windows_api.h"
+// After <windows.h>:
+#include <shellapi.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +25,7 @@
 
 #include "gfx/bmp.h"
 #include "gfx/dpi_scale.h"
+#include "platform/win32/wide_text.h"
 #include "ui/look/layout.h"
 #include "ui/look/scaled_layout.h"
 
@@ -64,13 +69,15 @@ HWND WaitFor(const std::function<HWND()>& probe, std::chrono::milliseconds timeo
 
 class App {
  public:
+  // `exe` and `arguments` are UTF-8.
   App(const std::string& exe, const std::string& arguments) {
-    std::string commandLine = "\"" + exe + "\" " + arguments;
-    STARTUPINFOA si{};
+    std::wstring commandLine = haltwise::Widen("\"" + exe + "\" " + arguments);
+    STARTUPINFOW si{};
     si.cb = sizeof(si);
-    const std::string folder = exe.substr(0, exe.find_last_of("\\/") + 1);
-    Check(CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                         folder.empty() ? nullptr : folder.c_str(), &si, &process_) != FALSE,
+    const std::wstring folder = haltwise::Widen(exe.substr(0, exe.find_last_of("\\/") + 1));
+    Check(CreateProcessW(haltwise::Widen(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                         0, nullptr, folder.empty() ? nullptr : folder.c_str(), &si,
+                         &process_) != FALSE,
           "Haltwise.exe started: " + arguments);
   }
   ~App() {
@@ -602,10 +609,149 @@ void ConfirmKeys(const std::string& exe, Screenshots& shots) {
   }
 }
 
+// What a window or a list item says, read through the wide calls, in UTF-8.
+std::string WideTextOf(HWND window) {
+  wchar_t buffer[1024] = {};
+  SendMessageTimeoutW(window, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer),
+                      SMTO_ABORTIFHUNG, 2000, nullptr);
+  return haltwise::Narrow(buffer);
+}
+
+std::vector<std::string> ComboItems(HWND combo) {
+  std::vector<std::string> items;
+  const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+    items.push_back(haltwise::Narrow(item.c_str()));
+  }
+  return items;
+}
+
+bool Contains(const std::vector<std::string>& items, const std::string& wanted) {
+  return std::find(items.begin(), items.end(), wanted) != items.end();
+}
+
+// Chooses a list item as a user would: the selection, then its notification.
+void Choose(HWND parent, HWND combo, const std::string& item) {
+  const auto index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                  reinterpret_cast<LPARAM>(haltwise::Widen(item).c_str()));
+  Check(index != CB_ERR, "the list holds \"" + item + "\"");
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+  std::this_thread::sleep_for(500ms);
+}
+
+void Lists(HWND main, Screenshots& shots);
+
+// Started from a folder named in Cyrillic and CJK letters, on a machine
+// whose adapters and processes are named so too, by a user named so (the
+// script sets the name): the command line, the settings file, the lists and
+// the event log keep every letter.
+void Unicode(const std::string& exe, Screenshots& shots) {
+  const std::string test = "\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82";  // "Тест"
+  const std::string ini = exe.substr(0, exe.find_last_of("\\/") + 1) + "Haltwise.ini";
+  DeleteFileW(haltwise::Widen(ini).c_str());
+  {
+    App app(exe, "MODE=" + test);
+    HWND box = WaitFor([&] { return app.TopLevel("#32770"); }, 20s);
+    Check(box != nullptr, "a message box about the command line");
+    std::string text;
+    for (HWND w : Children(box)) {
+      if (ClassOf(w) == "Static" && !WideTextOf(w).empty()) text = WideTextOf(w);
+    }
+    Check(text == "Invalid mode: " + test, "the box names the value: " + text);
+    shots.Take("command-line");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    HWND main = app.WaitMain();
+    Place(main, 0);
+    Ready(main);
+    Click(main, "Close");
+    Check(app.Ended(10000ms), "the program ends when its window closes");
+  }
+  Check(GetFileAttributesW(haltwise::Widen(ini).c_str()) != INVALID_FILE_ATTRIBUTES,
+        "Haltwise.ini written beside the executable: " + ini);
+
+  {
+    App app(exe, "");
+    HWND main = app.WaitMain();
+    Place(main, 0);
+    Ready(main);
+    Lists(main, shots);
+    Click(main, "Close");
+    Check(app.Ended(10000ms), "the program ends when its window closes");
+  }
+
+  // A busy processor cancels the count-down; the warning goes to the event
+  // log with the user's SID, looked up by the user's name.
+  App app(exe, "MODE=COUNTDOWN MINUTES=1 CPU=1 ACTION=SHUTDOWN /testonly");
+  HWND main = app.WaitMain();
+  Place(main, 0);
+  Ready(main);
+  Click(main, "Start!");
+  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s),
+        "armed: " + Status(main));
+  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Time limit reached, but CPU"); }, 90s),
+        "cancelled by the busy processor: " + Status(main));
+  Check(app.TopLevel("#32770") == nullptr, "no error box: the user's SID was found");
+  shots.Take("cancelled");
+  Click(main, "Close");
+  Check(app.Ended(10000ms), "the program ends when its window closes");
+}
+
+// The adapters and the processes of the replay, named in Cyrillic and CJK
+// letters, as the lists hold them.
+void Lists(HWND main, Screenshots& shots) {
+  Click(main, "Network Usage");
+  HWND adapters = ChildOfClass(main, "ComboBox");
+  Check(adapters != nullptr, "the adapter list is shown");
+  const std::vector<std::string> names = ComboItems(adapters);
+  const std::string wired = "\xD0\xA1\xD0\xB5\xD1\x82\xD0\xB5\xD0\xB2\xD0\xBE\xD0\xB9 "
+                            "\xD0\xB0\xD0\xB4\xD0\xB0\xD0\xBF\xD1\x82\xD0\xB5\xD1\x80 "
+                            "Realtek PCIe GbE";  // "Сетевой адаптер ..."
+  const std::string wireless = "\xE7\x84\xA1\xE7\xB7\x9A\xE7\xB6\xB2\xE8\xB7\xAF\xE5\x8D\xA1 "
+                               "Wi-Fi 6 AX201";  // "無線網路卡 ..."
+  Check(Contains(names, wired) && Contains(names, wireless),
+        "the adapters keep their names (" + std::to_string(names.size()) + " listed)");
+  Choose(main, adapters, wireless);
+  Check(WideTextOf(adapters) == wireless, "the chosen adapter shows: " + WideTextOf(adapters));
+  shots.Take("adapters");
+
+  Click(main, "Custom");
+  HWND objects = ChildOfClass(main, "ComboBox", 0);
+  Check(objects != nullptr, "the object list is shown");
+  Choose(main, objects, "Process");
+  HWND counters = ChildOfClass(main, "ComboBox", 1);
+  const std::vector<std::string> counterNames = counters ? ComboItems(counters) : std::vector<std::string>();
+  Check(!counterNames.empty(), "the counters of \"Process\" are listed");
+  Choose(main, counters, counterNames.front());
+  HWND instances = ChildOfClass(main, "ComboBox", 2);
+  Check(instances != nullptr, "the instance list is shown");
+  const std::string editor = "\xD0\xA2\xD0\xB5\xD0\xBA\xD1\x81\xD1\x82\xD0\xBE\xD0\xB2\xD1\x8B"
+                             "\xD0\xB9 \xD1\x80\xD0\xB5\xD0\xB4\xD0\xB0\xD0\xBA\xD1\x82\xD0\xBE"
+                             "\xD1\x80 \xE6\x96\x87\xE5\xAD\x97\xE7\xB7\xA8\xE8\xBC\xAF\xE5\x99"
+                             "\xA8";  // "Текстовый редактор 文字編輯器"
+  Choose(main, instances, editor);
+  Check(WideTextOf(instances) == editor, "the chosen process shows: " + WideTextOf(instances));
+  shots.Take("processes");
+}
+
+// The arguments in UTF-8: the program's path may hold any letter.
+std::vector<std::string> Arguments() {
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 0; wide && i < count; ++i) arguments.push_back(haltwise::Narrow(wide[i]));
+  LocalFree(wide);
+  return arguments;
+}
+
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 4) {
+int main() {
+  const std::vector<std::string> argv = Arguments();
+  if (argv.size() != 4) {
     std::fprintf(stderr, "usage: haltwise_e2e_driver <journey> <Haltwise.exe> <screenshot folder>\n");
     return 2;
   }
@@ -622,6 +768,7 @@ int main(int argc, char** argv) {
     else if (journey == "tray") Tray(exe, shots);
     else if (journey == "session") Session(exe, shots);
     else if (journey == "badskin") BadSkin(exe, shots);
+    else if (journey == "unicode") Unicode(exe, shots);
     else if (journey.rfind("scale", 0) == 0) Scaled(exe, shots, std::atoi(journey.c_str() + 5));
     else if (journey == "later") Snooze(exe, shots);
     else if (journey == "heads-up") Warning(exe, shots);

@@ -58,6 +58,10 @@ MachineModel::MachineModel(const MachineOptions& options)
   nics_ = {{kEthernetAdapter, 0.9}, {kWifiAdapter, 0.1}};
   if (!Compact()) nics_.push_back({"Hyper-V Virtual Ethernet Adapter", 0.02});
   nics_.push_back({kVpnAdapter, 0.05, false});
+  if (options_.localNames) {
+    nics_[0].name = "Сетевой адаптер Realtek PCIe GbE";
+    nics_[1].name = "無線網路卡 Wi-Fi 6 AX201";
+  }
   availableBytes_ = 6ull << 30;
   committedBytes_ = 9ull << 30;
   BuildProcesses(processCount, threadCount);
@@ -102,6 +106,7 @@ void MachineModel::BuildProcesses(int processCount, int threadCount) {
       names.emplace_back(kProcessNames[k % std::size(kProcessNames)]);
     }
   }
+  if (options_.localNames) names.push_back("Текстовый редактор 文字編輯器");
   std::uint32_t nextId = 100;
   for (const std::string& name : names) {
     Process p;

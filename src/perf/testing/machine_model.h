@@ -21,6 +21,9 @@ struct MachineOptions {
   Scenario scenario = Scenario::Steady;
   int quietAfter = 10;  // snapshots of load before the quiet (Quiet scenario)
   std::uint32_t seed = 1;
+  // Adapters and one process named in Cyrillic and CJK letters, as on a
+  // machine set up in another language.
+  bool localNames = false;
   std::size_t bigBlockBytes = 5 * 1024 * 1024;
   DateTime start = EncodeDate(2026, 6, 1) + EncodeTime(10, 0, 0, 0);  // UTC of the first snapshot
   // Ticks per second of the high-resolution clock (PerfFreq): the ACPI

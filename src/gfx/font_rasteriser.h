@@ -7,9 +7,9 @@
 
 namespace haltwise {
 
-// Text is the one thing the platform rasterises. Text is single-byte
-// (ANSI); the font's colour is ignored here: the result is black ink on
-// white paper, without anti-aliasing.
+// Text is the one thing the platform rasterises. Text is UTF-8; the font's
+// colour is ignored here: the result is black ink on white paper, without
+// anti-aliasing.
 class FontRasteriser {
  public:
   virtual ~FontRasteriser() = default;

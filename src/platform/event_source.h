@@ -7,7 +7,7 @@ namespace haltwise {
 
 using EventSourceHandle = std::uintptr_t;
 
-// RegisterEventSourceA / ReportEventA / DeregisterEventSource.
+// RegisterEventSource / ReportEvent / DeregisterEventSource, texts in UTF-8.
 class EventSource {
  public:
   virtual ~EventSource() = default;

@@ -3,8 +3,9 @@
 
 namespace haltwise {
 
-// GetPrivateProfileStringA / GetPrivateProfileIntA /
-// WritePrivateProfileStringA on one ini file given by its full path.
+// GetPrivateProfileString / GetPrivateProfileInt /
+// WritePrivateProfileString on one ini file given by its full path; texts
+// and the path in UTF-8.
 class PrivateProfile {
  public:
   virtual ~PrivateProfile() = default;

@@ -15,19 +15,21 @@ class Registry {
 
   virtual long OpenKeyEx(win::RegKey parent, const std::string& subKey,
                          std::uint32_t access, win::RegKey* result) = 0;
-  // RegCreateKeyExA; `created` (may be null) tells whether the key was new.
+  // RegCreateKeyEx; `created` (may be null) tells whether the key was new.
   virtual long CreateKeyEx(win::RegKey parent, const std::string& subKey,
                            std::uint32_t access, win::RegKey* result,
                            bool* created) = 0;
-  // RegQueryValueExA without the type output. `data` may be null to ask
+  // RegQueryValueEx without the type output. `data` may be null to ask
   // for the size only; on return `*size` holds the bytes written or needed.
+  // Text values (REG_SZ, REG_MULTI_SZ...) come as UTF-8, zeros kept.
   virtual long QueryValueEx(win::RegKey key, const std::string& valueName,
                             std::uint8_t* data, std::uint32_t* size) = 0;
-  // RegEnumKeyExA: `*nameSize` is the buffer size in characters including
-  // the terminator on entry, the name length without it on success.
+  // RegEnumKeyEx, the name in UTF-8: `*nameSize` is the buffer size in bytes
+  // including the terminator on entry, the name length without it on success.
   virtual long EnumKeyEx(win::RegKey key, std::uint32_t index, char* name,
                          std::uint32_t* nameSize) = 0;
-  // RegQueryInfoKeyA, reduced to the one output the program uses.
+  // RegQueryInfoKey, reduced to the one output the program uses: room
+  // enough for the largest value, text values in UTF-8 included.
   virtual long QueryInfoKey(win::RegKey key, std::uint32_t* maxValueDataSize) = 0;
   virtual long CloseKey(win::RegKey key) = 0;
 };

@@ -4,7 +4,7 @@
 
 namespace haltwise {
 
-// ShellExecuteA with no verb; empty texts are passed as no text. The result
+// ShellExecute with no verb, texts in UTF-8; empty texts are passed as no text. The result
 // is the shell's instance value (greater than 32 on success).
 class Shell {
  public:

@@ -7,7 +7,7 @@
 
 namespace haltwise::fake {
 
-// One entry as it reached ReportEventA.
+// One entry as it reached ReportEvent.
 struct ReportedEvent {
   std::string source;
   std::uint16_t type = 0;

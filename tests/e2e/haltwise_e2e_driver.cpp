@@ -684,7 +684,7 @@ void Unicode(const std::string& exe, Screenshots& shots) {
   }
 
   // A busy processor cancels the count-down; the warning goes to the event
-  // log with the user's SID, looked up by the user's name.
+  // log with the SID of the user, who is named in Cyrillic letters.
   App app(exe, "MODE=COUNTDOWN MINUTES=1 CPU=1 ACTION=SHUTDOWN /testonly");
   HWND main = app.WaitMain();
   Place(main, 0);

@@ -160,7 +160,7 @@ std::vector<HWND> WidgetBinder::Radio(RadioButton& radio, const Rect& place, Col
 std::vector<HWND> WidgetBinder::CheckBox(haltwise::CheckBox& box, const Rect& place,
                                          Colours colours) {
   auto self = std::make_shared<HWND>(nullptr);
-  *self = children_.Add(box.Name(), "BUTTON", box.Caption(), WS_TABSTOP | BS_AUTOCHECKBOX, place,
+  *self = children_.Add(box.Name(), L"BUTTON", box.Caption(), WS_TABSTOP | BS_AUTOCHECKBOX, place,
                         {.command =
                              [&box, self](int code) {
                                if (code != BN_CLICKED) return;

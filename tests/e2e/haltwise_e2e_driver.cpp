@@ -645,6 +645,12 @@ void Choose(HWND parent, HWND combo, const std::string& item) {
 
 void Lists(HWND main, Screenshots& shots);
 
+// "Текстовый редактор 文字編輯器": a process of the replay.
+const std::string kEditor =
+    "\xD0\xA2\xD0\xB5\xD0\xBA\xD1\x81\xD1\x82\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9 \xD1\x80\xD0\xB5"
+    "\xD0\xB4\xD0\xB0\xD0\xBA\xD1\x82\xD0\xBE\xD1\x80 \xE6\x96\x87\xE5\xAD\x97\xE7\xB7\xA8\xE8"
+    "\xBC\xAF\xE5\x99\xA8";
+
 // Started from a folder named in Cyrillic and CJK letters, on a machine
 // whose adapters and processes are named so too, by a user named so (the
 // script sets the name): the command line, the settings file, the lists and
@@ -679,6 +685,23 @@ void Unicode(const std::string& exe, Screenshots& shots) {
     Place(main, 0);
     Ready(main);
     Lists(main, shots);
+    Click(main, "Close");
+    Check(app.Ended(10000ms), "the program ends when its window closes");
+  }
+  wchar_t stored[256] = {};
+  GetPrivateProfileStringW(L"Custom", L"PerformanceInstanceName", L"", stored, std::size(stored),
+                           haltwise::Widen(ini).c_str());
+  Check(haltwise::Narrow(stored) == kEditor, "Haltwise.ini keeps the process's name: " +
+                                                 haltwise::Narrow(stored));
+  {
+    App app(exe, "");
+    HWND main = app.WaitMain();
+    Place(main, 0);
+    Ready(main);
+    Click(main, "Custom");
+    HWND instances = ChildOfClass(main, "ComboBox", 2);
+    Check(instances && WideTextOf(instances) == kEditor,
+          "the chosen process is restored: " + (instances ? WideTextOf(instances) : std::string()));
     Click(main, "Close");
     Check(app.Ended(10000ms), "the program ends when its window closes");
   }
@@ -728,12 +751,8 @@ void Lists(HWND main, Screenshots& shots) {
   Choose(main, counters, counterNames.front());
   HWND instances = ChildOfClass(main, "ComboBox", 2);
   Check(instances != nullptr, "the instance list is shown");
-  const std::string editor = "\xD0\xA2\xD0\xB5\xD0\xBA\xD1\x81\xD1\x82\xD0\xBE\xD0\xB2\xD1\x8B"
-                             "\xD0\xB9 \xD1\x80\xD0\xB5\xD0\xB4\xD0\xB0\xD0\xBA\xD1\x82\xD0\xBE"
-                             "\xD1\x80 \xE6\x96\x87\xE5\xAD\x97\xE7\xB7\xA8\xE8\xBC\xAF\xE5\x99"
-                             "\xA8";  // "Текстовый редактор 文字編輯器"
-  Choose(main, instances, editor);
-  Check(WideTextOf(instances) == editor, "the chosen process shows: " + WideTextOf(instances));
+  Choose(main, instances, kEditor);
+  Check(WideTextOf(instances) == kEditor, "the chosen process shows: " + WideTextOf(instances));
   shots.Take("processes");
 }
 

@@ -80,6 +80,23 @@ TEST_F(UnicodeFolderTest, SettingsAreWrittenBesideTheExecutableInTheirOldFormat)
   EXPECT_EQ(settings.ReadInt(kValueMin), kValueMin.defaultValue);
 }
 
+// A name outside the ANSI code page is stored whole, in a new file and in
+// one an older version wrote in ANSI, whose values all survive.
+TEST_F(UnicodeFolderTest, NamesOutsideTheAnsiCodePageAreStoredWhole) {
+  const std::string path = PathText(root_ / "Haltwise.ini");
+  ASSERT_TRUE(profile_.WriteString("Custom", "PerformanceInstanceName", kInstanceName, path));
+  EXPECT_EQ(profile_.GetString("Custom", "PerformanceInstanceName", "", path), kInstanceName);
+  EXPECT_TRUE(FileBytes(root_ / "Haltwise.ini").starts_with("\xFF\xFE"));
+
+  std::ofstream(root_ / "Haltwise.ini", std::ios::binary)
+      << "[Custom]\r\nPerformanceObject=238\r\nPerformanceObjectName=Caf\xE9\r\n";
+  ASSERT_TRUE(profile_.WriteString("Custom", "PerformanceInstanceName", kInstanceName, path));
+  EXPECT_EQ(profile_.GetString("Custom", "PerformanceInstanceName", "", path), kInstanceName);
+  EXPECT_EQ(profile_.GetInt("Custom", "PerformanceObject", 0, path), 238);
+  EXPECT_EQ(profile_.GetString("Custom", "PerformanceObjectName", "", path), "Caf\xC3\xA9");
+  EXPECT_FALSE(fs::exists(root_ / "Haltwise.ini.new"));
+}
+
 // A Colors.ini saved as UTF-16 (as Notepad does) reads as UTF-8 text.
 TEST_F(UnicodeFolderTest, TextOfAUtf16IniFileComesBackAsUtf8) {
   const std::u16string content = u"\uFEFF[Names]\r\nAdapter=" + Utf8ToUtf16(kInstanceName) + u"\r\n";

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_private_profile.h"
 
+#include "platform/win32/unicode_ini_file.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
@@ -33,8 +34,11 @@ int Win32PrivateProfile::GetInt(const std::string& section, const std::string& k
 
 bool Win32PrivateProfile::WriteString(const std::string& section, const std::string& key,
                                       const std::string& value, const std::string& fileName) {
-  return WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(),
-                                    Widen(value).c_str(), Widen(fileName).c_str()) != FALSE;
+  const std::wstring wideSection = Widen(section), wideKey = Widen(key);
+  const std::wstring wideValue = Widen(value), wideFile = Widen(fileName);
+  PrepareIniFileFor(wideSection + wideKey + wideValue, wideFile);
+  return WritePrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideValue.c_str(),
+                                    wideFile.c_str()) != FALSE;
 }
 
 }  // namespace haltwise

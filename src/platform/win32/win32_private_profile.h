@@ -6,9 +6,8 @@ namespace haltwise {
 // GetPrivateProfileStringW, GetPrivateProfileIntW and
 // WritePrivateProfileStringW. Give full paths: Windows looks for a bare
 // file name in the Windows folder. Windows reads ANSI and UTF-16 files
-// alike; it writes a new file, and keeps an existing one, in its own
-// encoding (a new file is ANSI, so a text outside the ANSI code page would
-// not survive there: the program stores only numbers).
+// alike; a text outside the ANSI code page (an adapter's or a process's
+// name) makes the file UTF-16 first, so that it is stored whole.
 class Win32PrivateProfile : public PrivateProfile {
  public:
   std::string GetString(const std::string& section, const std::string& key,

@@ -8,15 +8,16 @@
 
 namespace haltwise {
 
-// The command line the process was started with: the whole text (the
-// program's own path included) for NAME=value parameters, and the separate
-// arguments after the program's path for the "/" and "-" switches.
+// The command line the process was started with: the text after the
+// program's path for NAME=value parameters, and the separate arguments after
+// the program's path for the "/" and "-" switches. The path is left out: a
+// folder such as "C:\Updates" or "Modern Tools" would otherwise be read as
+// DATE= or MODE= and refuse every start.
 class CommandLine {
  public:
-  CommandLine(std::string text, std::vector<std::string> arguments);
+  CommandLine(const std::string& text, std::vector<std::string> arguments);
 
-  // True when the name occurs anywhere in the upper-cased text, the
-  // program's path included.
+  // True when the name occurs anywhere in the upper-cased parameters.
   bool CmdLineHasParam(std::string_view name) const;
   // The text as typed from one character after the first occurrence of the
   // name (normally the "=") up to the next blank or the end; empty when

@@ -7,9 +7,7 @@
 // Journeys: startup, countdown, cancel, disk, balloon, tray, later, heads-up,
 // confirm-keys, session, badskin, unicode, and scale96, scale144, scale192 (run
 // with the Wine prefix's LogPixels at that DPI). Prints one line per check and
-// exits with 1 at the first failed one. A journey's name is its program
-// folder's name, so it must not contain a parameter name (the command line is
-// searched with the path).
+// exits with 1 at the first failed one.
 #include "platform/win32/windows_api.h"
 // After <windows.h>:
 #include <shellapi.h>

@@ -149,17 +149,18 @@ TEST_F(CommandLinePresets, WarningsSnoozeAndTheInputClause) {
   EXPECT_EQ(form->SnoozeMinutes, 10);
 }
 
-TEST_F(CommandLinePresets, AParameterNameInTheProgramPathIsFoundThere) {
-  // "MODE" occurs in "Modem" first; its value is cut out of the path.
+TEST_F(CommandLinePresets, AParameterNameInTheProgramsFolderIsNotReadAsOne) {
+  // "MODE" occurs in "Modem" before the real parameter.
   notifier.shown.clear();
   form.reset();
   StartupInfo startup;
   startup.exePath = "C:\\Modem Tools\\Haltwise.exe";
-  startup.commandLine = "\"C:\\Modem Tools\\Haltwise.exe\" MODE=COUNTDOWN";
-  startup.arguments = {"MODE=COUNTDOWN"};
+  startup.commandLine = "\"C:\\Modem Tools\\Haltwise.exe\" MODE=COUNTDOWN MINUTES=5";
+  startup.arguments = {"MODE=COUNTDOWN", "MINUTES=5"};
   TfrmShutdown window(services, startup);
   window.FormCreate();
-  EXPECT_EQ(Messages(), std::vector<std::string>{"Invalid mode: "});
+  EXPECT_EQ(Messages(), std::vector<std::string>{});
+  EXPECT_EQ(window.edtCntDn.Value(), 5);
 }
 
 TEST_F(CommandLinePresets, HelpSwitchOpensTheCommandLinePageAndGoesOn) {

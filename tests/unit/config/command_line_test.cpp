@@ -45,12 +45,31 @@ TEST(CommandLine, ParameterValuesAreFoundAsThePlatformFindsThem) {
   }
 }
 
-// The program's own path is part of the text that is searched.
-TEST(CommandLine, NameInTheProgramsPathIsFoundThereFirst) {
-  const CommandLine line("C:\\Modem\\Haltwise.exe MODE=COUNTDOWN", {"MODE=COUNTDOWN"});
-  EXPECT_TRUE(line.CmdLineHasParam("MODE"));
-  EXPECT_EQ(line.CmdLineParamValue("MODE"), "\\Haltwise.exe");
-  EXPECT_FALSE(CommandLine("Haltwise.exe", {}).CmdLineHasParam("MODE"));
+// A folder whose name holds a parameter's name is not read as the
+// parameter: only what follows the program's path is.
+TEST(CommandLine, TheProgramsPathIsNotSearched) {
+  struct Case {
+    const char* text;
+    bool modeGiven;
+    const char* mode;
+  };
+  const Case cases[] = {
+      {"C:\\Modem\\Haltwise.exe", false, ""},
+      {"C:\\Modem\\Haltwise.exe MODE=COUNTDOWN", true, "COUNTDOWN"},
+      {"\"C:\\Modern Tools\\Haltwise.exe\"", false, ""},
+      {"\"C:\\Modern Tools\\Haltwise.exe\" MODE=IDLETIME", true, "IDLETIME"},
+      {"\"C:\\Modern Tools\\Haltwise.exe\"MODE=IDLETIME", true, "IDLETIME"},
+      {"C:\\Modem\\Haltwise.exe\tMODE=IDLETIME", true, "IDLETIME"},
+      {"Haltwise.exe", false, ""},
+      {"", false, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    const CommandLine line(c.text, {});
+    EXPECT_EQ(line.CmdLineHasParam("MODE"), c.modeGiven);
+    EXPECT_EQ(line.CmdLineParamValue("MODE"), c.mode);
+  }
+  EXPECT_FALSE(CommandLine("C:\\Updates\\Haltwise.exe /testonly", {"/testonly"}).CmdLineHasParam("DATE"));
 }
 
 TEST(CommandLine, SwitchesAreArgumentsAfterASlashOrDash) {

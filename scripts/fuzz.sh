@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target of fuzz/ with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then runs each for a few seconds from its seed
-# corpus (fuzz/corpus/<name>, with fuzz/dict/<name>.dict where there is one).
+# corpus (fuzz/corpus/<name> and tests/data/<name> where the unit tests keep
+# files of that format, with fuzz/dict/<name>.dict where there is one).
 # New inputs go to a scratch corpus in the build folder, never into the repo.
 #
 #   scripts/fuzz.sh                     a few seconds each (CI)
@@ -39,7 +40,10 @@ for name in "${names[@]}"; do
            -artifact_prefix="$work/$name-")
   [ -f "fuzz/dict/$name.dict" ] && options+=(-dict="fuzz/dict/$name.dict")
   log="$work/$name.log"
-  if "$build/fuzz/${name}_fuzz" "${options[@]}" "$scratch" "fuzz/corpus/$name" >"$log" 2>&1; then
+  # The unit tests' fixtures of the same format seed the run as well.
+  seeds=("fuzz/corpus/$name")
+  [ -d "tests/data/$name" ] && seeds+=("tests/data/$name")
+  if "$build/fuzz/${name}_fuzz" "${options[@]}" "$scratch" "${seeds[@]}" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     coverage=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -n 1)
     echo "fuzz $name: $runs runs, $coverage"

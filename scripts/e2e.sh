@@ -82,6 +82,13 @@ cat "$work"/{countdown,cancel,disk,later,heads-up,confirm-keys}.out
 journey balloon "$work/demo.dat" || failed=$((failed + 1))
 journey tray "$work/demo.dat" || failed=$((failed + 1))
 journey session "$work/demo.dat" || failed=$((failed + 1))
+# CONFIRMATION=NO /testonly: the message and nothing else. A real power call
+# writes its event-log entry first; Wine traces every entry.
+WINEDEBUG="-all,fixme+advapi,+eventlog" journey rehearsal "$work/demo.dat" || failed=$((failed + 1))
+if grep -q "ReportEventW" "$work/rehearsal.log"; then
+  echo "== rehearsal: FAILED, an event-log entry was written"
+  failed=$((failed + 1))
+fi
 mkdir -p "$work/bad-skin" && printf 'BM not a bitmap' >"$work/bad-skin/MainForm.bmp"
 journey badskin "$work/demo.dat" "$work/bad-skin" || failed=$((failed + 1))
 # The window at 100, 150 (with the confirmation) and 200 % (skinned): the

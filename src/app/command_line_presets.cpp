@@ -154,6 +154,17 @@ void CommandLinePresets::ApplyReminders(PresetOptions& options) {
   }
 }
 
+// A wrong value keeps the machine awake: the safe side for a watch left alone.
+void CommandLinePresets::ApplyKeepAwake(PresetOptions& options) {
+  const auto keepAwake = Param(kParamKeepAwake);
+  if (!keepAwake) return;
+  if (const auto yes = ParseYesNo(*keepAwake)) {
+    options.keepAwake = *yes;
+  } else {
+    notifier_.ShowMessage(InvalidKeepAwakeMessage(UpperCaseAscii(*keepAwake)));
+  }
+}
+
 PresetOptions CommandLinePresets::Apply() {
   PresetOptions options;
   ApplyMode();
@@ -163,6 +174,7 @@ PresetOptions CommandLinePresets::Apply() {
   c_.chkForce.SetDown(force && UpperCaseAscii(*force) == "YES");
   ApplyAction();
   ApplyReminders(options);
+  ApplyKeepAwake(options);
   return options;
 }
 

@@ -38,6 +38,7 @@ struct PresetOptions {
   bool askConfirmation = true;
   bool warnAhead = true;
   std::optional<int> snoozeMinutes;  // none: the default length
+  bool keepAwake = true;
 };
 
 // Presets the window from the command line: the mode and its values, the
@@ -59,6 +60,7 @@ class CommandLinePresets {
   void ApplyIdleParams();
   void ApplyAction();
   void ApplyReminders(PresetOptions& options);
+  void ApplyKeepAwake(PresetOptions& options);
 
   const CommandLine& commandLine_;
   UserNotifier& notifier_;

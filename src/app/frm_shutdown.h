@@ -9,6 +9,7 @@
 #include "app/advance_warnings.h"
 #include "app/app_services.h"
 #include "app/error_boxes.h"
+#include "app/keep_awake.h"
 #include "app/load_samplers.h"
 #include "app/main_window_host.h"
 #include "app/performance_components.h"
@@ -109,6 +110,8 @@ class TfrmShutdown {
   // "Snooze".
   static constexpr int kDefaultSnoozeMinutes = 10;
   int SnoozeMinutes = kDefaultSnoozeMinutes;
+  // A power request keeps Windows' idle sleep away while a watch is armed.
+  bool KeepMachineAwake = true;
 
   // The window itself: its background colour.
   Control frmShutdown{"frmShutdown"};
@@ -214,8 +217,9 @@ class TfrmShutdown {
   Moment Now() const;
   void Arm(ShutdownMode mode);
   std::uint32_t CountDownMs() const;
-  // What runs only with the watch follows its state: the check timer.
-  void FollowWatch() { tmrCheck.SetEnabled(watch_.Checking()); }
+  // What runs only with the watch follows its state: the check timer, and
+  // the power request that keeps the machine awake while it waits.
+  void FollowWatch();
   void ShowDisarmed(bool beep = true);
   void CancelForBusyProcessor();
   void ShowActionCancelled();
@@ -255,6 +259,7 @@ class TfrmShutdown {
   // The skin bitmaps that could not be read, reported at the end of creation.
   std::string skinError_;
   bool settingsLoaded_ = false;
+  KeepAwake keepAwake_{services_.power};
 };
 
 }  // namespace haltwise

@@ -44,6 +44,7 @@ void TfrmShutdown::ApplyCommandLine() {
   AskConfirmation = options.askConfirmation;
   WarnAhead = options.warnAhead;
   SnoozeMinutes = options.snoozeMinutes.value_or(kDefaultSnoozeMinutes);
+  KeepMachineAwake = options.keepAwake;
 }
 
 void TfrmShutdown::ApplicationEvents1Activate() {

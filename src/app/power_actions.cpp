@@ -30,6 +30,14 @@ std::int32_t ActionCode(const ActionToggles& toggles) {
   return toggles.force ? code + static_cast<std::int32_t>(win::kEwxForce) : code;
 }
 
+std::string WaitingReason(const ActionToggles& toggles) {
+  if (toggles.logOff) return "Haltwise is waiting to log off";
+  if (toggles.reboot) return "Haltwise is waiting to restart the computer";
+  if (toggles.suspend && !toggles.shutdown) return "Haltwise is waiting to put the computer to sleep";
+  if (toggles.hibernate && !toggles.shutdown) return "Haltwise is waiting to hibernate the computer";
+  return "Haltwise is waiting to shut down the computer";
+}
+
 PowerActions::PowerActions(Power& power, Security& security, SystemInfo& systemInfo, Clock& clock,
                            UserNotifier& notifier, TEventLog& eventLog)
     : power_(power),
@@ -93,10 +101,22 @@ PowerCallResult PowerActions::ExitWindowsWithPrivilege(std::int32_t flags) {
   });
 }
 
+// Machines with Modern Standby have no S3 sleep; there the classic call
+// hibernates or does nothing. Windows' own Sleep turns the displays off
+// instead, and the machine goes to its low-power idle from there.
+bool PowerActions::SleepsByModernStandby() {
+  PowerCapabilities capabilities;
+  return power_.GetPwrCapabilities(&capabilities) && capabilities.aoAc && !capabilities.systemS3;
+}
+
 PowerCallResult PowerActions::SuspendWithPrivilege(bool suspend, bool force) {
   static constexpr Texts kTexts{"Suspend ",        "Suspend Error,", "Suspend,",
                                 "Can not Suspend,", "Can't suspend!.", "Can't get privileges to suspend."};
-  return RunWithPrivilege(kTexts, [&] { return power_.SetSystemPowerState(suspend, force); });
+  const bool modernStandby = suspend && SleepsByModernStandby();
+  return RunWithPrivilege(kTexts, [&] {
+    if (modernStandby) return power_.BroadcastSystemCommand(win::kScMonitorPower, win::kMonitorPowerOff);
+    return power_.SetSystemPowerState(suspend, force);
+  });
 }
 
 }  // namespace haltwise

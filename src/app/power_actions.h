@@ -40,6 +40,9 @@ struct [[nodiscard]] PowerCallResult {
   }
 };
 
+// What `powercfg /requests` shows while a watch with these toggles waits.
+std::string WaitingReason(const ActionToggles& toggles);
+
 // Asks Windows to end the session or power down, enabling the shutdown
 // privilege first on the NT family, and writes each attempt and each failure
 // to the event log. Failures of the calls are shown in error boxes.
@@ -57,6 +60,7 @@ class PowerActions {
   template <typename Call>
   PowerCallResult RunWithPrivilege(const Texts& texts, Call call);
   bool IsWindows9x();
+  bool SleepsByModernStandby();
   // Writes the entry; keeps the first failure in `result`.
   void Log(EventLogType type, const std::string& text, PowerCallResult& result);
 

@@ -117,6 +117,17 @@ void TfrmShutdown::Arm(ShutdownMode mode) {
   FollowWatch();
 }
 
+void TfrmShutdown::FollowWatch() {
+  tmrCheck.SetEnabled(watch_.Checking());
+  // Without it Windows' idle sleep may end the wait, and with it a download
+  // the user is waiting for; a due watch no longer needs it.
+  if (KeepMachineAwake && watch_.State() == WatchState::Armed) {
+    keepAwake_.Hold(WaitingReason(PressedActions()));
+  } else {
+    keepAwake_.Release();
+  }
+}
+
 void TfrmShutdown::ShowDisarmed(bool beep) {
   btnStart.SetCaption("Start!");
   FollowWatch();

@@ -52,4 +52,8 @@ std::string InvalidInputMessage(const std::string& upperValue) {
   return upperValue + " is not a valid value for Idle Time INPUT. Use YES or NO";
 }
 
+std::string InvalidKeepAwakeMessage(const std::string& upperValue) {
+  return upperValue + " is not a valid KEEPAWAKE value. Use YES or NO";
+}
+
 }  // namespace haltwise

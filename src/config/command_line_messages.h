@@ -16,6 +16,7 @@ inline constexpr char kParamAction[] = "ACTION";
 inline constexpr char kParamWarn[] = "WARN";
 inline constexpr char kParamSnooze[] = "SNOOZE";
 inline constexpr char kParamInput[] = "INPUT";
+inline constexpr char kParamKeepAwake[] = "KEEPAWAKE";
 inline constexpr char kSwitchHelp[] = "?";
 inline constexpr char kSwitchTestOnly[] = "testonly";
 
@@ -44,5 +45,6 @@ std::string InvalidActionMessage(const std::string& upperValue);
 std::string InvalidWarnMessage(const std::string& upperValue);
 std::string InvalidSnoozeMessage(const std::string& value);
 std::string InvalidInputMessage(const std::string& upperValue);
+std::string InvalidKeepAwakeMessage(const std::string& upperValue);
 
 }  // namespace haltwise

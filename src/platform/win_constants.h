@@ -13,6 +13,7 @@ inline constexpr long kErrorInvalidHandle = 6;
 inline constexpr long kErrorNotEnoughMemory = 8;
 inline constexpr long kErrorInvalidParameter = 87;
 inline constexpr long kErrorInsufficientBuffer = 122;
+inline constexpr long kErrorProcNotFound = 127;
 inline constexpr long kErrorMoreData = 234;
 inline constexpr long kErrorNoMoreItems = 259;
 inline constexpr long kErrorNoneMapped = 1332;
@@ -45,6 +46,15 @@ inline constexpr std::uint32_t kEwxForce = 4;
 inline constexpr std::uint32_t kEwxPowerOff = 8;
 // Shutdown reason: planned, major and minor "other" (both 0).
 inline constexpr std::uint32_t kShtdnReasonFlagPlanned = 0x80000000u;
+
+// Keeping the machine awake: POWER_REQUEST_TYPE and SetThreadExecutionState.
+inline constexpr std::uint32_t kPowerRequestSystemRequired = 1;
+inline constexpr std::uint32_t kEsSystemRequired = 0x00000001;
+inline constexpr std::uint32_t kEsContinuous = 0x80000000u;
+
+// WM_SYSCOMMAND: turn the displays off.
+inline constexpr std::uint32_t kScMonitorPower = 0xF170;
+inline constexpr std::intptr_t kMonitorPowerOff = 2;
 
 // MessageBeep / MessageBox types.
 inline constexpr std::uint32_t kMbOk = 0x00;

@@ -5,9 +5,9 @@
 //   haltwise_e2e_driver <journey> <path of Haltwise.exe> <screenshot folder>
 //
 // Journeys: startup, countdown, cancel, disk, balloon, tray, later, heads-up,
-// confirm-keys, session, badskin, unicode, and scale96, scale144, scale192 (run
-// with the Wine prefix's LogPixels at that DPI). Prints one line per check and
-// exits with 1 at the first failed one.
+// confirm-keys, session, badskin, rehearsal, unicode, and scale96, scale144,
+// scale192 (run with the Wine prefix's LogPixels at that DPI). Prints one
+// line per check and exits with 1 at the first failed one.
 #include "platform/win32/windows_api.h"
 // After <windows.h>:
 #include <shellapi.h>
@@ -391,6 +391,42 @@ void BadSkin(const std::string& exe, Screenshots& shots) {
         "the command line's count-down armed: " + Status(main));
   shots.Take("armed");
   Click(main, "Stop!");
+}
+
+// A count-down rehearsed without the confirmation: when it falls due, the
+// only thing that happens is the message naming the action. No dialog, no
+// second box, and the program is still there (the script checks that no
+// event-log entry, which every real power call writes first, was made).
+void Rehearsal(const std::string& exe, Screenshots& shots) {
+  App app(exe, "MODE=COUNTDOWN MINUTES=1 ACTION=SHUTDOWN CONFIRMATION=NO /testonly");
+  HWND main = app.WaitMain();
+  Place(main, 0);
+  Ready(main);
+  Click(main, "Start!");
+  const bool armed =
+      WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s);
+  Check(armed, "armed: " + Status(main));
+  bool confirmed = false;
+  HWND box = WaitFor(
+      [&] {
+        confirmed = confirmed || app.TopLevel("HaltwiseConfirm") != nullptr;
+        return app.TopLevel("#32770");
+      },
+      80s);
+  Check(!confirmed, "no confirmation dialog");
+  Check(box != nullptr && TextOf(box) == "Haltwise" && BoxText(box) == "Test Shutdown mode 9",
+        "the message box when the count-down ran out: " + (box ? BoxText(box) : std::string()));
+  shots.Take("test-shutdown");
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  std::this_thread::sleep_for(3s);
+  Check(app.TopLevel("#32770") == nullptr && app.TopLevel("HaltwiseConfirm") == nullptr,
+        "nothing else shown");
+  Check(!app.Ended(0ms) && IsWindow(main), "the program goes on");
+  Click(main, "Stop!");
+  const bool stopped =
+      WaitStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s);
+  Check(stopped, "\"Stop!\" ends the watch: " + Status(main));
+  shots.Take("stopped");
 }
 
 // The window's place of a child, in the main window's client pixels.
@@ -785,6 +821,7 @@ int main() {
     else if (journey == "tray") Tray(exe, shots);
     else if (journey == "session") Session(exe, shots);
     else if (journey == "badskin") BadSkin(exe, shots);
+    else if (journey == "rehearsal") Rehearsal(exe, shots);
     else if (journey == "unicode") Unicode(exe, shots);
     else if (journey.rfind("scale", 0) == 0) Scaled(exe, shots, std::atoi(journey.c_str() + 5));
     else if (journey == "later") Snooze(exe, shots);

@@ -13,11 +13,20 @@ enum class SuspendRoute {
 
 // ExitWindowsEx and the suspend call. SetSystemPowerState is gone from
 // current Windows, so both it and its replacement are looked up at run
-// time. Never call this from a test: it really powers the machine down.
+// time, as are the power-request calls that older Windows lacks. Never call
+// ExitWindowsEx or SetSystemPowerState from a test: they really power the
+// machine down.
 class Win32Power : public Power {
  public:
   bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
   bool SetSystemPowerState(bool suspend, bool force) override;
+  bool GetPwrCapabilities(PowerCapabilities* capabilities) override;
+  bool BroadcastSystemCommand(std::uint32_t command, std::intptr_t argument) override;
+  PowerRequestHandle PowerCreateRequest(const std::string& reason) override;
+  bool PowerSetRequest(PowerRequestHandle request, std::uint32_t type) override;
+  bool PowerClearRequest(PowerRequestHandle request, std::uint32_t type) override;
+  bool CloseHandle(PowerRequestHandle request) override;
+  std::uint32_t SetThreadExecutionState(std::uint32_t flags) override;
   long LastError() const override { return lastError_.Get(); }
 
   // Resolves the route without calling it.

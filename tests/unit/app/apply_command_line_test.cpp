@@ -63,6 +63,7 @@ TEST_F(CommandLinePresets, EachMalformedLineShowsItsMessageAndTheRestStillApplie
       {"MODE=IDLETIME INPUT=maybe", {"MAYBE is not a valid value for Idle Time INPUT. Use YES or NO"}},
       {"MODE=COUNTDOWN MINUTES=5 INPUT=YES", {"INPUT parameter only applies with mode=IdleTime"}},
       {"INPUT=YES", {"INPUT parameter only applies with mode=IdleTime"}},
+      {"KEEPAWAKE=Maybe", {"MAYBE is not a valid KEEPAWAKE value. Use YES or NO"}},
   };
   for (const Case& c : cases) {
     Start(c.arguments);

@@ -70,7 +70,7 @@ TEST_F(ExecuteAction, WithoutConfirmationTheTestSwitchStillOnlyAnnounces) {
     EXPECT_EQ(notifier.shown.back(), message);
   }
   EXPECT_EQ(confirmation.shown, 0);
-  EXPECT_TRUE(power.Calls().empty());
+  EXPECT_TRUE(power.ActionCalls().empty());
   EXPECT_EQ(security.CountCalls("OpenProcessToken"), 0);
   EXPECT_TRUE(events.events.empty());
 }
@@ -80,9 +80,9 @@ TEST_F(ExecuteAction, WithoutConfirmationTheActionGoesStraightAheadAsAPlannedShu
   ArmDueWatch({&form->chkShutdown});
   AdvanceSeconds(1);
   EXPECT_EQ(confirmation.shown, 0);
-  ASSERT_EQ(power.Calls().size(), 1u);
+  ASSERT_EQ(power.ActionCalls().size(), 1u);
   // SHTDN_REASON_FLAG_PLANNED with major and minor "other".
-  EXPECT_EQ(power.Calls()[0].arguments, "flags=9 reason=2147483648");
+  EXPECT_EQ(power.ActionCalls()[0].arguments, "flags=9 reason=2147483648");
   // The shutdown privilege was enabled before the Information entry.
   EXPECT_EQ(security.enabledPrivileges, std::vector<std::string>{"SeShutdownPrivilege"});
   EXPECT_EQ(security.OpenTokenCount(), 0);
@@ -138,14 +138,14 @@ TEST_F(ExecuteAction, SuspendShowsTheDateThenCallsWithItsFlags) {
   ArmDueWatch({&form->chkSuspend, &form->chkForce});
   AdvanceSeconds(1);
   EXPECT_EQ(form->lblStatusBar.Caption(), "Suspended at 1 June 2026");
-  EXPECT_EQ(power.Calls().back().arguments, "suspend=1 force=1");
+  EXPECT_EQ(power.ActionCalls().back().arguments, "suspend=1 force=1");
   EXPECT_EQ(EventTexts(), std::vector<std::string>{"\r\n\r\nSuspend,20260601,120001"});
 
   Recreate("");
   form->AskConfirmation = false;
   ArmDueWatch({&form->chkHibernate});
   AdvanceSeconds(1);
-  EXPECT_EQ(power.Calls().back().arguments, "suspend=0 force=0");
+  EXPECT_EQ(power.ActionCalls().back().arguments, "suspend=0 force=0");
 }
 
 // Which call fails, what the user sees, and what the event log holds.
@@ -242,7 +242,7 @@ TEST_F(ExecuteAction, AFailedEntryNeverStopsThePowerCall) {
     }
     ArmDueWatch({&((*form).*c.action)});
     AdvanceSeconds(1);
-    EXPECT_EQ(power.Calls().size(), 1u);
+    EXPECT_EQ(power.ActionCalls().size(), 1u);
     // What the call did, then the entry's error in a box.
     ASSERT_EQ(notifier.shown.size(), c.shown.size() + 1);
     EXPECT_EQ(std::vector<std::string>(notifier.shown.begin(), notifier.shown.end() - 1), c.shown);

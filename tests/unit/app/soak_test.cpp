@@ -101,11 +101,11 @@ class Soak : public MachineFixture {
   // Runs until the watch is handed over (or cancelled), at most `limit` s.
   void RunUntilHandedOver(int limit) {
     const int shownBefore = confirmation.shown;
-    const std::size_t powerBefore = power.Calls().size();
+    const std::size_t powerBefore = power.ActionCalls().size();
     const std::size_t eventsBefore = events.events.size();
     for (int i = 0; i < limit && form->tmrCheck.Enabled(); ++i) Second();
     ASSERT_FALSE(form->tmrCheck.Enabled()) << "not due after " << limit << " s";
-    EXPECT_TRUE(confirmation.shown > shownBefore || power.Calls().size() > powerBefore ||
+    EXPECT_TRUE(confirmation.shown > shownBefore || power.ActionCalls().size() > powerBefore ||
                 events.events.size() > eventsBefore);
   }
 
@@ -187,8 +187,11 @@ class Soak : public MachineFixture {
   void CloseTheDay(int day) {
     SCOPED_TRACE("day " + std::to_string(day));
     std::vector<std::string> powerCalls;
-    for (const fake::Call& call : power.Calls()) powerCalls.push_back(call.arguments);
+    for (const fake::Call& call : power.ActionCalls()) powerCalls.push_back(call.arguments);
     EXPECT_EQ(powerCalls, expectedPower_);
+    // Every power request the day's watches took was given back.
+    EXPECT_EQ(power.OpenRequests(), 0);
+    EXPECT_GT(power.CountCalls("PowerCreateRequest"), 0);
     std::vector<std::string> messages;
     for (const std::string& shown : notifier.shown) {
       EXPECT_EQ(shown.rfind("error:", 0), std::string::npos) << shown;
@@ -393,7 +396,8 @@ TEST_F(Soak, ADayWithAFailingEventSourceAndASessionEnd) {
   EXPECT_GE(errors, 14);  // from six to eight in the evening: once, then hourly
   EXPECT_LE(errors, 15);
   EXPECT_EQ(form->CurrentWatch().State(), WatchState::Idle);
-  EXPECT_TRUE(power.Calls().empty());
+  EXPECT_TRUE(power.ActionCalls().empty());
+  EXPECT_EQ(power.OpenRequests(), 0);  // the session end gave the request back
   EXPECT_EQ(confirmation.shown, 0);
   std::ifstream ini(folder / "Haltwise.ini", std::ios::binary);
   const std::string text(std::istreambuf_iterator<char>(ini), {});

@@ -170,6 +170,14 @@ bool WaitStatus(HWND main, const std::function<bool(const std::string&)>& ok,
   return WaitFor([&]() -> HWND { return ok(Status(main)) ? main : nullptr; }, timeout) != nullptr;
 }
 
+// Waits for the status line, then checks it and shows the text it ended
+// with (read after the wait, not before it).
+void CheckStatus(HWND main, const std::function<bool(const std::string&)>& ok,
+                 std::chrono::milliseconds timeout, const std::string& what) {
+  const bool seen = WaitStatus(main, ok, timeout);
+  Check(seen, what + Status(main));
+}
+
 bool StartsWith(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -255,9 +263,8 @@ void CountDown(const std::string& exe, Screenshots& shots, bool cancel) {
   Place(main, cancel ? 1 : 0);
   Ready(main);
   Click(main, "Start!");
-  const bool armed =
-      WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s);
-  Check(armed, "status: " + Status(main));
+  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+              "status: ");
   Check(ChildWithText(main, "Stop!") != nullptr, "Start reads \"Stop!\"");
   shots.Take("armed");
 
@@ -281,8 +288,8 @@ void CountDown(const std::string& exe, Screenshots& shots, bool cancel) {
     shots.Take("cancelled");
     Click(main, "Stop!");
     Check(ChildWithText(main, "Start!") != nullptr, "\"Stop!\" disarms");
-    Check(WaitStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s),
-          "status after Stop: " + Status(main));
+    CheckStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s,
+          "status after Stop: ");
     shots.Take("stopped");
     return;
   }
@@ -304,9 +311,8 @@ void Disk(const std::string& exe, Screenshots& shots) {
   SendMessageA(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1"));
   Check(TextOf(minutes) == "1", "minutes set to 1");
   Click(main, "Start!");
-  const bool armed = WaitStatus(
-      main, [](const std::string& s) { return StartsWith(s, "Disk Transfer under 10 KBytes for "); }, 5s);
-  Check(armed, "status: " + Status(main));
+  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Disk Transfer under 10 KBytes for "); }, 5s,
+              "status: ");
   shots.Take("armed");
   HWND confirm = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 100s);
   Check(confirm != nullptr, "the quiet disk made the watch fall due");
@@ -357,8 +363,8 @@ void Session(const std::string& exe, Screenshots& shots) {
   Place(main, 0);
   Ready(main);
   Click(main, "Start!");
-  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s),
-        "armed: " + Status(main));
+  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+        "armed: ");
   const std::string ini = exe.substr(0, exe.find_last_of("\\/") + 1) + "Haltwise.ini";
   DeleteFileA(ini.c_str());
   DWORD_PTR answer = 0;
@@ -387,8 +393,8 @@ void BadSkin(const std::string& exe, Screenshots& shots) {
   Ready(main);
   Check(app.TopLevel("#32770") == nullptr, "no second box");
   Click(main, "Start!");
-  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s),
-        "the command line's count-down armed: " + Status(main));
+  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+        "the command line's count-down armed: ");
   shots.Take("armed");
   Click(main, "Stop!");
 }
@@ -403,9 +409,8 @@ void Rehearsal(const std::string& exe, Screenshots& shots) {
   Place(main, 0);
   Ready(main);
   Click(main, "Start!");
-  const bool armed =
-      WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s);
-  Check(armed, "armed: " + Status(main));
+  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+              "armed: ");
   bool confirmed = false;
   HWND box = WaitFor(
       [&] {
@@ -508,8 +513,8 @@ void Scaled(const std::string& exe, Screenshots& shots, int dpi) {
     Click(main, "Shutdown - Power off");
   }
   Click(main, "Start!");
-  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s),
-        "armed: " + Status(main));
+  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+        "armed: ");
   shots.Take("armed");
   if (confirm) {
     HWND dialog = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 80s);
@@ -527,8 +532,8 @@ void Scaled(const std::string& exe, Screenshots& shots, int dpi) {
           "dialog closed by \"Cancel !!\"");
   }
   Click(main, "Stop!");
-  Check(WaitStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s),
-        "stopped: " + Status(main));
+  CheckStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s,
+        "stopped: ");
 }
 
 // Waits for the confirmation dialog of `app`.
@@ -558,8 +563,8 @@ void Snooze(const std::string& exe, Screenshots& shots) {
   Click(confirm, "Snooze");
   const auto snoozed = Clock::now();
   Check(WaitConfirmGone(app, main), "dialog closed by \"Snooze\"");
-  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Snoozed until "); }, 5s),
-        "status: " + Status(main));
+  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Snoozed until "); }, 5s,
+        "status: ");
   Check(app.TopLevel("#32770") == nullptr, "nothing carried out at the snooze");
   Check(ChildWithText(main, "Stop!") != nullptr, "the watch goes on");
   shots.Take("snoozed");
@@ -747,10 +752,10 @@ void Unicode(const std::string& exe, Screenshots& shots) {
   Place(main, 0);
   Ready(main);
   Click(main, "Start!");
-  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s),
-        "armed: " + Status(main));
-  Check(WaitStatus(main, [](const std::string& s) { return StartsWith(s, "Time limit reached, but CPU"); }, 90s),
-        "cancelled by the busy processor: " + Status(main));
+  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+        "armed: ");
+  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Time limit reached, but CPU"); }, 90s,
+        "cancelled by the busy processor: ");
   Check(app.TopLevel("#32770") == nullptr, "no error box: the user's SID was found");
   shots.Take("cancelled");
   Click(main, "Close");

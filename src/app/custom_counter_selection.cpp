@@ -58,6 +58,7 @@ void TfrmShutdown::InitPerformanceMonitoring() {
                                                     services_.systemInfo.GetUserDefaultUILanguage());
   }
   PerformanceComponents& perf = *perf_;
+  const PerfContext::FullObjectList listing(perf.context);
   for (int i = 0; i < perf.PerfObjects.Count(); ++i) cbPerfObjs.Add(perf.PerfObjects.Names(i));
 
   for (const auto& [objectIndex, counterIndex] : kInternalCounters) {
@@ -70,6 +71,8 @@ void TfrmShutdown::InitPerformanceMonitoring() {
     cbNetIface.Add(name);
   }
   if (cbNetIface.Count() > 0) cbNetIface.SetItemIndex(0);
+  // One query a second from now on, for the processor meter as well.
+  cpuMeter_.ShareQuery(perf.context);
   tmrDiskRt.SetEnabled(true);
 }
 
@@ -93,6 +96,8 @@ void TfrmShutdown::RefreshNetworkInterfaces() {
 void TfrmShutdown::cbPerfObjsChange() {
   ScopedHourglass hourglass(services_.host);
   PerformanceComponents& perf = Perf();
+  // The list's positions are those of every object.
+  const PerfContext::FullObjectList choosing(perf.context);
   const int position = cbPerfObjs.ItemIndex();
   cbPerfObjs.SetHint(HelpTextOrEmpty([&] { return perf.PerfObjects.HelpTexts(position); }));
   SetStatus(cbPerfObjs.Hint());
@@ -113,6 +118,8 @@ void TfrmShutdown::cbPerfObjsChange() {
 
 void TfrmShutdown::cbPerfCountersChange() {
   PerformanceComponents& perf = Perf();
+  // The chosen object may be one that no query asked for yet.
+  const PerfContext::FullObjectList choosing(perf.context);
   const int position = cbPerfCounters.ItemIndex();
   cbPerfCounters.SetHint(HelpTextOrEmpty([&] { return perf.PerfCounters.HelpTexts(position); }));
   SetStatus(cbPerfCounters.Hint());

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "perf/perf_data.h"
 #include "perf/perf_title_tables.h"
@@ -16,10 +17,22 @@
 
 namespace haltwise {
 
+// A reader of the shared snapshot that needs certain objects in it. At every
+// read the context asks each reader for its objects, so that Windows is
+// asked for just those.
+class PerfObjectReader {
+ public:
+  virtual void AddWatchedObjects(std::vector<std::uint32_t>& objectIndexes) const = 0;
+
+ protected:
+  ~PerfObjectReader() = default;
+};
+
 // What the performance components of one program share: the registry and the
 // clock, the replay file when there is one, the one shared snapshot with its
-// holder count, the time of the latest read and the loaded title tables. The
-// program creates exactly one; tests create as many isolated ones as they like.
+// holder count, the time of the latest read, the objects its readers watch
+// and the loaded title tables. The program creates exactly one; tests create
+// as many isolated ones as they like.
 class PerfContext {
  public:
   // With a replay file, every snapshot and both title tables come from it.
@@ -38,13 +51,39 @@ class PerfContext {
   DateTime LastReadTime() const { return lastReadTime_; }
   void SetLastReadTime(DateTime value) { lastReadTime_ = value; }
 
-  // The shared snapshot: created ("Global") by the first holder, destroyed
+  // The shared snapshot: created (and read) by the first holder, destroyed
   // when the last one releases it.
   TPerfData& AcquirePerfData();
   // Ignored unless `data` is the shared snapshot and somebody holds it.
   void ReleasePerfData(const TPerfData* data);
   int HolderCount() const { return holders_; }
   const TPerfData* SharedPerfData() const { return shared_.get(); }
+
+  // Readers add their objects to every query until they are removed.
+  void AddReader(const PerfObjectReader& reader);
+  void RemoveReader(const PerfObjectReader& reader);
+  // The value name of the next read: "Global" (every object of every
+  // provider, the most expensive query) while the full object list is
+  // wanted, or before any reader names an object; otherwise the title
+  // indexes of the watched objects, such as "238 234 510".
+  std::string QueryValueName() const;
+
+  // While one exists the shared snapshot holds every object, for lists of
+  // all objects and for choosing among them: a snapshot of fewer objects is
+  // replaced at once.
+  class FullObjectList {
+   public:
+    explicit FullObjectList(PerfContext& context);
+    FullObjectList(const FullObjectList&) = delete;
+    FullObjectList& operator=(const FullObjectList&) = delete;
+    ~FullObjectList() { --context_.fullObjectLists_; }
+
+   private:
+    PerfContext& context_;
+  };
+
+  // A number no other read of this context has had.
+  std::uint64_t NextGeneration() { return ++generations_; }
 
   // Instance names are UTF-16 in the data; by default they become UTF-8. A
   // program whose windows take text in the system code page converts to that.
@@ -59,6 +98,9 @@ class PerfContext {
   PerfTitleTables titleTables_;
   std::unique_ptr<TPerfData> shared_;
   int holders_ = 0;
+  std::vector<const PerfObjectReader*> readers_;
+  int fullObjectLists_ = 0;
+  std::uint64_t generations_ = 0;
   DateTime lastReadTime_ = 0;
   NameDecoder decoder_ = Utf16ToUtf8;
 };

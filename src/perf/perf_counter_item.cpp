@@ -129,7 +129,13 @@ bool TPerfCounterItem::Locate() {
         break;
       }
     }
-    if (!location_.objectType) return false;
+    if (!location_.objectType) {
+      // An object named since the last read was not asked for: ask again
+      // now, with it. One the query named is not on this machine.
+      if (data.AskedFor(static_cast<std::uint32_t>(objectIndex))) return false;
+      data.ReadNow();
+      return data.AskedFor(static_cast<std::uint32_t>(objectIndex)) && Locate();
+    }
   }
   const PerfObjectType& object = *location_.objectType;
 

@@ -40,6 +40,9 @@ class TPerfCounterItem : public TCollectionItem {
 
   std::int32_t ObjectIndex();
   std::int32_t CounterIndex();
+  // The object's title index as far as it is looked up already; negative
+  // when not (yet) known.
+  std::int32_t KnownObjectIndex() const { return objectIndex_; }
   void NamesToIndexes();
   // Names in the current language of the filter's titles, unvalidated.
   void IndexesToNames();

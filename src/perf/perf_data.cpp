@@ -1,31 +1,48 @@
 #include "perf/perf_data.h"
 
 #include <algorithm>
-#include <limits>
-#include <new>
+#include <sstream>
 
 #include "perf/perf_context.h"
+#include "perf/perf_query.h"
 #include "platform/error.h"
-#include "platform/registry.h"
 
 namespace haltwise {
 
-TPerfData::TPerfData(PerfContext& context, std::string valueName)
-    : context_(context), valueName_(std::move(valueName)), buffer_(kInitialBufferSize) {
+TPerfData::TPerfData(PerfContext& context) : context_(context), buffer_(kInitialBufferSize) {
   Read(true);
 }
 
 void TPerfData::Refresh() { Read(false); }
 
+bool TPerfData::HoldsEveryObject() const {
+  return context_.Replay() != nullptr || valueName_ == "Global";
+}
+
+bool TPerfData::AskedFor(std::uint32_t objectIndex) const {
+  if (HoldsEveryObject()) return true;
+  std::istringstream words(valueName_);
+  std::uint32_t index = 0;
+  while (words >> index) {
+    if (index == objectIndex) return true;
+  }
+  return false;
+}
+
 void TPerfData::Read(bool force) {
   ReplayFile* replay = context_.Replay();
-  if (replay != nullptr && replay->AtEnd()) return;
   const DateTime now = context_.GetClock().Now();
   const DateTime last = context_.LastReadTime();
   // A clock set back (by the user, or at the end of daylight saving time)
   // must not freeze the data until it catches up again.
   if (!force && last + kOneSecond > now && now >= last) return;
   context_.SetLastReadTime(now);
+  // A used-up replay file keeps its last snapshot, read again every second:
+  // no time passes in it.
+  if (replay != nullptr && replay->AtEnd()) {
+    generation_ = context_.NextGeneration();
+    return;
+  }
 
   if (filled_ > 0) {
     previousHeader_.fill(0);
@@ -34,43 +51,16 @@ void TPerfData::Read(bool force) {
   }
   // Whatever happens below, the buffer no longer holds the old snapshot.
   filled_ = 0;
-  ++generation_;
+  generation_ = context_.NextGeneration();
   objectOffsets_.clear();
   instanceOffsets_.clear();
 
+  valueName_ = context_.QueryValueName();
   if (replay != nullptr) {
     replay->ReadRecord(buffer_);
     filled_ = buffer_.size();
   } else {
-    ReadFromRegistry();
-  }
-}
-
-void TPerfData::ReadFromRegistry() {
-  Registry& registry = context_.GetRegistry();
-  for (;;) {
-    auto size = static_cast<std::uint32_t>(buffer_.size());
-    const long result =
-        registry.QueryValueEx(win::kHKeyPerformanceData, valueName_, buffer_.data(), &size);
-    if (result == win::kErrorSuccess) {
-      filled_ = std::min<std::size_t>(size, buffer_.size());
-      return;
-    }
-    if (result != win::kErrorMoreData) return;
-    Grow();
-  }
-}
-
-// The "Global" data is several megabytes on current Windows and every query
-// collects all of it again, so the buffer doubles (and keeps its size) to
-// reach it in a few queries.
-void TPerfData::Grow() {
-  constexpr std::size_t kLimit = std::numeric_limits<std::int32_t>::max();
-  if (buffer_.size() > kLimit / 2) throw Error("Out of memory");
-  try {
-    buffer_.assign(buffer_.size() * 2, 0);
-  } catch (const std::bad_alloc&) {
-    throw Error("Out of memory");
+    filled_ = QueryPerformanceData(context_.GetRegistry(), valueName_, buffer_);
   }
 }
 

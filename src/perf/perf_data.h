@@ -16,21 +16,31 @@ class PerfContext;
 // One snapshot of the performance data, shared by every performance component
 // of a PerfContext (see PerfContext::AcquirePerfData). A new snapshot is taken
 // at most once a second across the whole context, from the replay file when
-// there is one, otherwise from the performance-data registry key.
+// there is one, otherwise from the performance-data registry key, asking for
+// the objects the context's readers watch (PerfContext::QueryValueName).
 class TPerfData {
  public:
   static constexpr std::int32_t kInitialBufferSize = 8192;
 
   // Takes the first snapshot at once, whenever the last read of the context was.
-  TPerfData(PerfContext& context, std::string valueName);
+  explicit TPerfData(PerfContext& context);
   TPerfData(const TPerfData&) = delete;
   TPerfData& operator=(const TPerfData&) = delete;
 
-  // Takes a new snapshot unless the replay file is used up or the context
-  // read one less than a second ago.
+  // Takes a new snapshot unless the context read one less than a second
+  // ago; a used-up replay file gives its last snapshot again.
   void Refresh();
+  // Takes a new snapshot now, however recent the last read was (a replay
+  // file's next record, if any is left).
+  void ReadNow() { Read(true); }
 
+  // The value name of the latest read.
   const std::string& ValueName() const { return valueName_; }
+  // Whether the snapshot has every object: read as "Global", or replayed
+  // (replay files record whole snapshots).
+  bool HoldsEveryObject() const;
+  // Whether the latest read asked for the object with this title index.
+  bool AskedFor(std::uint32_t objectIndex) const;
   std::int32_t BufferSize() const { return static_cast<std::int32_t>(buffer_.size()); }
   // The latest snapshot; empty (no objects) when the latest read failed.
   PerfBlock Block() const { return PerfBlock(buffer_.data(), filled_); }
@@ -51,8 +61,6 @@ class TPerfData {
 
  private:
   void Read(bool force);
-  void ReadFromRegistry();
-  void Grow();
 
   PerfContext& context_;
   std::string valueName_;

@@ -3,10 +3,22 @@
 namespace haltwise {
 
 TPerfFilter::TPerfFilter(PerfContext& context)
-    : context_(context), titles_(context), perfData_(context), items_(*this) {}
+    : context_(context), titles_(context), perfData_(context), items_(*this) {
+  context_.AddReader(*this);
+}
 
 // The items go first, while the filter they notify is still whole.
-TPerfFilter::~TPerfFilter() { items_.Clear(); }
+TPerfFilter::~TPerfFilter() {
+  items_.Clear();
+  context_.RemoveReader(*this);
+}
+
+void TPerfFilter::AddWatchedObjects(std::vector<std::uint32_t>& objectIndexes) const {
+  for (const auto& item : items_) {
+    const std::int32_t index = item->KnownObjectIndex();
+    if (index >= 0) objectIndexes.push_back(static_cast<std::uint32_t>(index));
+  }
+}
 
 void TPerfFilter::SetLocaleID(const std::string& value) {
   if (!loading_) {

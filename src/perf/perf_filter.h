@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "perf/perf_block.h"
 #include "perf/perf_collection.h"
@@ -12,8 +13,9 @@ namespace haltwise {
 
 using TPerfCounterItems = TOwnedCollection<TPerfCounterItem, TPerfFilter>;
 
-// Keeps named counters located in the shared snapshot of its context.
-class TPerfFilter {
+// Keeps named counters located in the shared snapshot of its context, and
+// has their objects asked for at every read.
+class TPerfFilter : public PerfObjectReader {
  public:
   using ItemNotifyEvent = std::function<void(TPerfFilter& sender, TPerfCounterItem& item)>;
 
@@ -21,6 +23,9 @@ class TPerfFilter {
   TPerfFilter(const TPerfFilter&) = delete;
   TPerfFilter& operator=(const TPerfFilter&) = delete;
   ~TPerfFilter();
+
+  // The objects of the items whose object is known.
+  void AddWatchedObjects(std::vector<std::uint32_t>& objectIndexes) const override;
 
   PerfContext& Context() const { return context_; }
 

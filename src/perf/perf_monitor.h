@@ -36,7 +36,8 @@ class TPerfMonitor {
   void SetLoading(bool loading) { loading_ = loading; }
 
   // An error in one item ends the refresh there; later items keep their
-  // previous samples.
+  // previous samples. A snapshot is sampled once: refreshed again before
+  // the next read, only items added since then sample it.
   void Refresh();
 
   std::int64_t SampleTime() const { return times_.SampleTime; }
@@ -48,6 +49,7 @@ class TPerfMonitor {
 
  private:
   bool firstRefresh_ = true;
+  std::uint64_t sampledGeneration_ = 0;  // of the snapshot the times are from
   bool loading_ = false;
   TPerfFilter filter_;
   TPerfMonitorItems items_;  // declared after the filter: the items go first

@@ -175,6 +175,7 @@ double TPerfMonitorItem::CalcValue(const TPerfMonitorCounterValue& record) const
 
 void TPerfMonitorItem::Sample() {
   TPerfCounterItem& counter = CounterItem();
+  sampledGeneration_ = monitor_.Filter().PerfData().Generation();
   if (counter.HasInstances()) {
     SampleInstances();
     return;

@@ -56,6 +56,9 @@ class TPerfMonitorItem : public TCollectionItem {
   TPerfCounterItem& CounterItem();
   // Samples every instance of the latest snapshot into its record.
   void Sample();
+  // The generation of the snapshot sampled last (TPerfData::Generation); 0
+  // before the first sample.
+  std::uint64_t SampledGeneration() const { return sampledGeneration_; }
 
  private:
   bool Loading() const;
@@ -75,6 +78,7 @@ class TPerfMonitorItem : public TCollectionItem {
   std::string counterName_;
   std::string objectName_;
   TPerfCounterItem* counterItem_ = nullptr;  // owned by the filter's items
+  std::uint64_t sampledGeneration_ = 0;
 };
 
 }  // namespace haltwise

@@ -18,6 +18,10 @@ bool CpuMeter::AskIsNT(SystemInfo& systemInfo) {
 CpuMeter::CpuMeter(Registry& registry, SystemInfo& systemInfo)
     : isNT_(AskIsNT(systemInfo)), nt_(registry, systemInfo), win9x_(registry) {}
 
+void CpuMeter::ShareQuery(PerfContext& context) {
+  if (isNT_ && context.Replay() == nullptr) nt_.ShareQuery(context);
+}
+
 void CpuMeter::RefreshCpuSample() {
   if (isNT_) {
     nt_.Refresh();

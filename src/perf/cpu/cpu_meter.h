@@ -21,6 +21,12 @@ class CpuMeter {
 
   bool IsNT() const { return isNT_; }
 
+  // Samples from the context's per-second query from now on, instead of a
+  // query of its own (NT family). A context that replays a file is not
+  // shared: the file stands in for the monitors' data, while the meter
+  // keeps measuring this machine.
+  void ShareQuery(PerfContext& context);
+
   void RefreshCpuSample();
   // The number of processor instances, a total instance included where the
   // system reports one; 1 on the 9x family. Samples first if need be.

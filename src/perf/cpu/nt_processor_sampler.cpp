@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "perf/perf_data.h"
+#include "perf/perf_query.h"
 #include "platform/datetime.h"
 #include "platform/error.h"
 #include "platform/win_constants.h"
@@ -13,9 +15,6 @@ constexpr std::uint32_t kProcessorObject = 238;
 constexpr std::uint32_t kProcessorTimeCounter = 6;
 constexpr char kProcessorObjectValue[] = "238";
 constexpr std::size_t kStartBufferSize = 8192;
-// Far above any real Processor object; a registry that keeps asking for
-// more beyond it is not believed.
-constexpr std::size_t kMaxBufferSize = 64u << 20;
 
 constexpr char kNoProcessorObject[] = "Unable to locate the \"Processor\" performance object";
 constexpr char kNoProcessorTime[] = "Unable to locate the \"% of CPU usage\" performance counter";
@@ -60,8 +59,37 @@ perf::PerfCounterDefinition FindProcessorTime(const PerfBlock& block,
 
 }  // namespace
 
+// The sampler's part in the shared query: the Processor object, and a hold
+// on the shared snapshot.
+class NtProcessorSampler::SharedQuery final : public PerfObjectReader {
+ public:
+  explicit SharedQuery(PerfContext& context) : context_(context), hold_(context) {
+    context_.AddReader(*this);
+  }
+  SharedQuery(const SharedQuery&) = delete;
+  SharedQuery& operator=(const SharedQuery&) = delete;
+  ~SharedQuery() { context_.RemoveReader(*this); }
+
+  void AddWatchedObjects(std::vector<std::uint32_t>& objectIndexes) const override {
+    objectIndexes.push_back(kProcessorObject);
+  }
+  TPerfData& Data() { return hold_.Get(); }
+
+ private:
+  PerfContext& context_;
+  PerfDataHold hold_;
+};
+
 NtProcessorSampler::NtProcessorSampler(Registry& registry, SystemInfo& systemInfo)
     : registry_(registry), systemInfo_(systemInfo), buffer_(kStartBufferSize) {}
+
+NtProcessorSampler::~NtProcessorSampler() = default;
+
+void NtProcessorSampler::ShareQuery(PerfContext& context) {
+  shared_ = std::make_unique<SharedQuery>(context);
+  // The sampler's own buffer is no longer needed.
+  std::vector<std::uint8_t>().swap(buffer_);
+}
 
 void NtProcessorSampler::Refresh() {
   bool sampled = false;
@@ -93,24 +121,22 @@ double NtProcessorSampler::Usage(int index) {
   return 1.0 - idle / elapsed;
 }
 
-// Asks for the Processor object alone, doubling the buffer while the
-// registry reports more data. A failed query gives an empty block.
-PerfBlock NtProcessorSampler::QueryProcessorBlock() {
-  for (;;) {
-    auto size = static_cast<std::uint32_t>(buffer_.size());
-    const long status = registry_.QueryValueEx(win::kHKeyPerformanceData, kProcessorObjectValue,
-                                               buffer_.data(), &size);
-    if (status == win::kErrorMoreData && buffer_.size() < kMaxBufferSize) {
-      buffer_.resize(buffer_.size() * 2);
-      continue;
-    }
-    if (status != win::kErrorSuccess) return PerfBlock();
-    return PerfBlock(buffer_.data(), std::min<std::size_t>(size, buffer_.size()));
+std::optional<PerfBlock> NtProcessorSampler::NextBlock() {
+  if (!shared_) {
+    const std::size_t filled = QueryPerformanceData(registry_, kProcessorObjectValue, buffer_);
+    return PerfBlock(buffer_.data(), filled);
   }
+  TPerfData& data = shared_->Data();
+  data.Refresh();
+  if (data.Generation() == sampledGeneration_) return std::nullopt;
+  sampledGeneration_ = data.Generation();
+  return data.Block();
 }
 
 bool NtProcessorSampler::ReadPerformanceData() {
-  const PerfBlock block = QueryProcessorBlock();
+  const std::optional<PerfBlock> next = NextBlock();
+  if (!next) return true;  // nothing new: the last usage stands
+  const PerfBlock& block = *next;
   const std::optional<perf::PerfObjectType> object = FindProcessorObject(block);
   if (!object) return false;
   if (source_ == Source::kUnknown) FixSource(Source::kPerformanceData, object->NumInstances);

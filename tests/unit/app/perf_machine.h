@@ -7,13 +7,15 @@
 #include "app_fixture.h"
 #include "perf/testing/machine_model.h"
 #include "perf/testing/perf_block_writer.h"
+#include "perf/testing/perf_query_answer.h"
 #include "perf/testing/replay_writer.h"
 
 namespace haltwise::testing {
 
 // The main window on a simulated machine: English title tables in the
-// registry, and a performance key that moves on one snapshot per "Global"
-// read (the processor meter's own query gets the latest one).
+// registry, and a performance key that moves on to the machine's next
+// snapshot once a second, whoever asks first in it, and answers each query
+// with just the objects it asks for, as Windows does.
 class MachineFixture : public AppFixture {
  protected:
   void UseMachine(perftest::Scenario scenario, int quietAfter = 0) {
@@ -28,6 +30,7 @@ class MachineFixture : public AppFixture {
   void UseMachine(const perftest::MachineOptions& options, const std::string& language = "009") {
     model_ = std::make_unique<perftest::MachineModel>(options);
     current_.clear();
+    leftOut_.clear();
     const std::string perflib = "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib\\";
     auto setTables = [&](const std::string& subkey, const perftest::TitleTables& tables) {
       registry.SetMultiStringValue(perflib + subkey, "Counter", perftest::ToMultiStrings(tables.counter));
@@ -40,12 +43,17 @@ class MachineFixture : public AppFixture {
       setTables("CurrentLanguage", local);
     }
     // One snapshot a second, whoever asks first in it.
-    registry.SetPerformanceProvider([this](const std::string&) {
+    registry.SetPerformanceProvider([this](const std::string& valueName) {
       if (current_.empty() || clock.TickCount() - currentTick_ >= 1000) {
         current_ = perftest::WritePerfBlock(model_->NextSnapshot());
         currentTick_ = clock.TickCount();
       }
-      return current_;
+      queries_.push_back(valueName);
+      std::vector<std::uint8_t> answer = perftest::AnswerPerfQuery(current_, valueName);
+      if (leftOut_.empty()) return answer;
+      return perftest::SelectObjects(answer, [this](std::uint32_t index) {
+        return std::find(leftOut_.begin(), leftOut_.end(), index) == leftOut_.end();
+      });
     });
   }
 
@@ -70,6 +78,15 @@ class MachineFixture : public AppFixture {
     form->cbInstances.UserSelect(IndexOf(form->cbInstances, instance));
   }
 
+  // The machine without these objects (by title index), as one whose
+  // counters for them are switched off.
+  void LeaveOutObjects(std::vector<std::uint32_t> objectIndexes) {
+    leftOut_ = std::move(objectIndexes);
+  }
+
+  // The value names of the performance queries so far, oldest first.
+  const std::vector<std::string>& PerfQueries() const { return queries_; }
+
   int EventsOfType(std::uint16_t type) const {
     return static_cast<int>(std::count_if(events.events.begin(), events.events.end(),
                                           [&](const auto& e) { return e.type == type; }));
@@ -78,6 +95,8 @@ class MachineFixture : public AppFixture {
  private:
   std::unique_ptr<perftest::MachineModel> model_;
   std::vector<std::uint8_t> current_;
+  std::vector<std::string> queries_;
+  std::vector<std::uint32_t> leftOut_;
   std::uint32_t currentTick_ = 0;
 };
 

@@ -1,6 +1,7 @@
 // The load modes and the Custom page on machines as Windows reports them:
 // localized titles, adapters and disks that come and go, forty "svchost".
 #include <algorithm>
+#include <functional>
 
 #include "perf/testing/standard_titles.h"
 #include "perf_machine.h"
@@ -172,6 +173,34 @@ TEST_F(RealisticMachine, AnIniOfTodaysProgramRestoresItsChoiceAndNamesComeFirst)
   EXPECT_EQ(form->cbPerfObjs.Text(), "Processor");
   EXPECT_EQ(form->cbPerfCounters.Text(), "% Processor Time");
   EXPECT_EQ(form->cbInstances.Text(), "_Total");
+}
+
+// Once a second the window asks Windows for the watched objects alone, in
+// one query for the processor meter and the monitors; "Global" only while
+// the Custom page chooses among every object.
+TEST_F(RealisticMachine, OneCheapQueryASecondAndGlobalOnlyWhileChoosing) {
+  UseMachine(MachineOptions{});
+  StartWindow("");
+  ChooseCustom("Process", "% Processor Time", "explorer");
+  auto queriesDuring = [&](const std::function<void()>& action) {
+    const std::size_t before = PerfQueries().size();
+    action();
+    return std::vector<std::string>(PerfQueries().begin() + static_cast<std::ptrdiff_t>(before),
+                                    PerfQueries().end());
+  };
+  EXPECT_EQ(queriesDuring([&] { AdvanceSeconds(5); }),
+            std::vector<std::string>(5, "230 234 510 238"));
+  EXPECT_EQ(form->lgCustom.Hint(), "Process/explorer");
+  EXPECT_GT(form->lgCPU.Value(29), 0);
+
+  // Choosing another object needs every object, at once.
+  EXPECT_EQ(queriesDuring([&] {
+              form->cbPerfObjs.UserSelect(IndexOf(form->cbPerfObjs, "Memory"));
+            }),
+            std::vector<std::string>{"Global"});
+  EXPECT_EQ(queriesDuring([&] { AdvanceSeconds(1); }),
+            std::vector<std::string>{"230 234 510 238"});
+  EXPECT_EQ(EventsOfType(win::kEventLogErrorType), 0);
 }
 
 }  // namespace

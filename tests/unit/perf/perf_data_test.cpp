@@ -25,7 +25,7 @@ TEST_F(PerfDataTest, ReadsAtMostOnceASecondForTheWholeContext) {
   block = SecondBlock(1);
   PerfContext& context = Context();
   TPerfData& shared = context.AcquirePerfData();
-  TPerfData other(context, "Global");  // a second snapshot object of the same context
+  TPerfData other(context);  // a second snapshot object of the same context
   EXPECT_EQ(SecondOf(shared), 1);
   const auto header = shared.PreviousHeader();
 
@@ -112,7 +112,7 @@ TEST_F(PerfDataTest, TheSharedSnapshotLivesWhileItHasHolders) {
   EXPECT_EQ(context.HolderCount(), 2);
   EXPECT_EQ(first.ValueName(), "Global");
 
-  TPerfData stranger(context, "Global");
+  TPerfData stranger(context);
   context.ReleasePerfData(&stranger);  // not the shared one: ignored
   context.ReleasePerfData(&first);
   EXPECT_EQ(context.SharedPerfData(), &first);

@@ -10,6 +10,7 @@
 
 #include "perf/perf_context.h"
 #include "perf/testing/perf_block_writer.h"
+#include "perf/testing/perf_query_answer.h"
 #include "perf/testing/replay_writer.h"
 #include "perf/testing/standard_titles.h"
 #include "platform/fake/fake_clock.h"
@@ -17,14 +18,21 @@
 
 namespace haltwise::perftest {
 
-// The English title tables, a performance key that returns `block`, and a
-// clock; each test makes its own context with Context().
+// The English title tables, a performance key whose "Global" data is
+// `block` and that answers other queries as Windows does (just the objects
+// asked for), and a clock; each test makes its own context with Context().
 class PerfTestBed : public ::testing::Test {
  protected:
   static constexpr const char* kPerflib = "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib";
 
   PerfTestBed() {
-    registry.SetPerformanceProvider([this](const std::string&) { return block; });
+    registry.SetPerformanceProvider([this](const std::string& valueName) {
+      try {
+        return AnswerPerfQuery(block, valueName);
+      } catch (const std::exception&) {
+        return block;  // a block that lies is returned as it is, whatever was asked
+      }
+    });
     const TitleTables tables = MakeTitleTables(0);
     SetTitles("009", tables.counter, tables.help);
   }

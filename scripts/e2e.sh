@@ -32,6 +32,8 @@ work="$HALTWISE_BUILD/e2e"
 rm -rf "$work" && mkdir -p "$work/shots"
 "$replay_tool" --scenario demo --records 120 --output "$work/demo.dat" >/dev/null || exit 1
 "$replay_tool" --scenario quiet --records 180 --quiet-after 5 --output "$work/quiet.dat" >/dev/null || exit 1
+"$replay_tool" --scenario quiet --records 200 --quiet-after 3 --wifi-gone 10:70 \
+  --output "$work/wifi-gone.dat" >/dev/null || exit 1
 "$replay_tool" --scenario demo --records 120 --names local --output "$work/local.dat" >/dev/null || exit 1
 
 started_display=0
@@ -77,8 +79,19 @@ journey heads-up "$work/demo.dat" >"$work/heads-up.out" 2>&1 &
 p5=$!
 journey confirm-keys "$work/demo.dat" >"$work/confirm-keys.out" 2>&1 &
 p6=$!
-for p in $p1 $p2 $p3 $p4 $p5 $p6; do wait $p || failed=$((failed + 1)); done
-cat "$work"/{countdown,cancel,disk,later,heads-up,confirm-keys}.out
+# Wine writes each event-log entry to its debug output: one Warning when the
+# chosen adapter goes missing.
+WINEDEBUG="-all,+eventlog" journey adapter-gone "$work/wifi-gone.dat" >"$work/adapter-gone.out" 2>&1 &
+p7=$!
+for p in $p1 $p2 $p3 $p4 $p5 $p6 $p7; do wait $p || failed=$((failed + 1)); done
+cat "$work"/{countdown,cancel,disk,later,heads-up,confirm-keys,adapter-gone}.out
+missing_warnings=$(grep -c "warn:eventlog.*is missing" "$work/adapter-gone.log")
+if [ "$missing_warnings" -eq 1 ]; then
+  echo "== event log: one Warning for the missing adapter"
+else
+  echo "== event log: FAILED, $missing_warnings Warnings for the missing adapter instead of one"
+  failed=$((failed + 1))
+fi
 journey balloon "$work/demo.dat" || failed=$((failed + 1))
 journey tray "$work/demo.dat" || failed=$((failed + 1))
 journey session "$work/demo.dat" || failed=$((failed + 1))

@@ -3,10 +3,12 @@
 //
 //   make_replay [--scenario steady|quiet|demo|big] [--records N]
 //               [--quiet-after N] [--seed N] [--names english|local]
-//               [--output FILE]
+//               [--wifi-gone FROM:TO] [--output FILE]
 //
 // "--names local" names the network adapters and one process in Cyrillic
-// and CJK letters.
+// and CJK letters. "--wifi-gone 12:72" leaves the Wi-Fi adapter out of the
+// snapshots from the 12th (counted from 0) up to but not including the 72nd,
+// as when it is switched off and on again.
 //
 // "quiet" keeps the machine busy for --quiet-after snapshots (10 by default),
 // then lets the disk and network rates fall to about 0 and the processor
@@ -73,6 +75,13 @@ Arguments Parse(int argc, char** argv) {
         throw std::invalid_argument("--names wants english or local, not \"" + value + "\"");
       }
       args.machine.localNames = value == "local";
+    } else if (option == "--wifi-gone") {
+      const std::size_t colon = value.find(':');
+      if (colon == std::string::npos) {
+        throw std::invalid_argument("--wifi-gone wants FROM:TO, not \"" + value + "\"");
+      }
+      args.machine.wifiGoneFrom = ToCount(value.substr(0, colon), option);
+      args.machine.wifiBackAt = ToCount(value.substr(colon + 1), option);
     } else if (option == "--output") {
       args.output = value;
     } else {
@@ -91,7 +100,8 @@ int main(int argc, char** argv) {
   } catch (const std::exception& e) {
     std::cerr << "make_replay: " << e.what() << "\n"
               << "usage: make_replay [--scenario steady|quiet|demo|big] [--records N]"
-                 " [--quiet-after N] [--seed N] [--output FILE]\n";
+                 " [--quiet-after N] [--seed N] [--names english|local]"
+                 " [--wifi-gone FROM:TO] [--output FILE]\n";
     return 2;
   }
   const int records = args.records.value_or(DefaultRecords(args.machine.scenario));

@@ -795,6 +795,66 @@ void Lists(HWND main, Screenshots& shots) {
   shots.Take("processes");
 }
 
+// Puts the window above the others for a screenshot: journeys run side by
+// side on one screen.
+void Raise(HWND main) {
+  SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// Network Usage armed on the Wi-Fi adapter of a quiet machine, which is
+// switched off from the 10th snapshot of the replay to the 70th. While it is
+// missing the status and the graph say so and the quiet minute does not
+// count: a minute after arming (about the 65th snapshot at most) it would
+// have fallen due, but it still waits. When the adapter is back the watch
+// goes on and falls due a quiet minute later.
+void AdapterGone(const std::string& exe, Screenshots& shots) {
+  using Clock = std::chrono::steady_clock;
+  const std::string wifi = "Intel[R] Wi-Fi 6 AX201 160MHz";
+  const std::string missing = "Network interface \"" + wifi + "\" is missing. Network Usage waits for it.";
+  auto watching = [](const std::string& s) { return StartsWith(s, "Network usage under 10 KBytes for "); };
+  App app(exe, "ACTION=SHUTDOWN /testonly");
+  HWND main = app.WaitMain();
+  Place(main, 3);
+  Ready(main);
+  Click(main, "Network Usage");
+  HWND adapters = ChildOfClass(main, "ComboBox");
+  Check(adapters != nullptr, "the adapter list is shown");
+  Choose(main, adapters, wifi);
+  HWND minutes = ChildOfClass(main, "Edit", 1);
+  Check(minutes != nullptr, "Network Usage page shows its edits");
+  SendMessageA(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1"));
+  Click(main, "Start!");
+  Check(WaitStatus(main, watching, 5s), "armed");
+  const auto armed = Clock::now();
+  Raise(main);
+  shots.Take("armed");
+
+  Check(WaitStatus(main, [&](const std::string& s) { return s == missing; }, 40s),
+        "the status says the adapter is missing");
+  Check(WideTextOf(adapters) == wifi, "the choice is kept while missing: " + WideTextOf(adapters));
+  Raise(main);
+  shots.Take("missing");
+  // Past the minute that would have been quiet: still waiting, not due.
+  std::this_thread::sleep_until(armed + 62s);
+  Check(app.TopLevel("HaltwiseConfirm") == nullptr, "no confirmation while the adapter is missing");
+  const std::string waiting = Status(main);
+  Check(waiting == missing, "still waiting a minute after arming: " + waiting);
+
+  Check(WaitStatus(main, watching, 60s), "the adapter is back and the watch goes on");
+  const auto back = Clock::now();
+  Check(WideTextOf(adapters) == wifi, "the adapter is still chosen: " + WideTextOf(adapters));
+  Raise(main);
+  shots.Take("back");
+  HWND confirm = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 75s);
+  Check(confirm != nullptr, "a quiet minute after the adapter came back the watch falls due");
+  const auto after = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - back);
+  Check(after >= 55s, "due a minute after the adapter came back: " + std::to_string(after.count()) + " s");
+  shots.Take("due");
+  HWND box = WaitFor([&] { return app.TopLevel("#32770", "Haltwise"); }, 20s);
+  Check(box && BoxText(box) == "Test Shutdown mode 9", "message box: " + (box ? BoxText(box) : ""));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
 // The arguments in UTF-8: the program's path may hold any letter.
 std::vector<std::string> Arguments() {
   int count = 0;
@@ -822,6 +882,7 @@ int main() {
     else if (journey == "countdown") CountDown(exe, shots, false);
     else if (journey == "cancel") CountDown(exe, shots, true);
     else if (journey == "disk") Disk(exe, shots);
+    else if (journey == "adapter-gone") AdapterGone(exe, shots);
     else if (journey == "balloon") Balloon(exe, shots);
     else if (journey == "tray") Tray(exe, shots);
     else if (journey == "session") Session(exe, shots);

@@ -1,25 +1,33 @@
-// libFuzzer target: every input is read twice, once as the performance data
-// block the registry returns and once as a replay file, and walked the way
-// the program's components walk them. The only failure allowed is the
-// program's own error; anything else (a crash, a read outside the input, a
-// foreign exception) is a finding, and so is a component that keeps its
-// hold on the shared snapshot after it is gone.
+// libFuzzer target: every input is read twice, once as the "Global" data of
+// the registry, which answers each query with just the objects it names, and
+// once as a replay file, and walked the way the program's components walk
+// them: every object listed, counters watched by name and by title index,
+// records found by name and key, and the processor meter sharing the
+// monitors' query. The only failure allowed is the program's own error;
+// anything else (a crash, a read outside the input, a foreign exception) is
+// a finding, and so is a component that keeps its hold on the shared
+// snapshot after it is gone.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <vector>
 
 #include "fuzz_support.h"
+#include "perf/cpu/cpu_meter.h"
 #include "perf/perf_context.h"
 #include "perf/perf_counters.h"
 #include "perf/perf_monitor.h"
 #include "perf/perf_objects.h"
 #include "perf/perf_titles.h"
+#include "perf/testing/perf_query_answer.h"
 #include "perf/testing/replay_writer.h"
 #include "perf/testing/standard_titles.h"
 #include "platform/error.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_system_info.h"
 
 namespace {
 
@@ -28,6 +36,7 @@ using namespace haltwise;
 constexpr int kMostListed = 64;
 
 void ListObjectsAndCounters(PerfContext& context) {
+  const PerfContext::FullObjectList listing(context);
   TPerfHelps helps(context);
   TPerfObjects objects(context);
   objects.SetHelps(&helps);
@@ -49,16 +58,30 @@ void ListObjectsAndCounters(PerfContext& context) {
   }
 }
 
-void Monitor(PerfContext& context, fake::FakeClock& clock) {
+// The disk and network counters of the internal monitor, by title index.
+constexpr std::int32_t kInternalCounters[][2] = {{234, 218}, {510, 388}, {510, 264}, {510, 506}};
+
+// Every record found again by its name and key, and "_Total" by name.
+void FindEveryRecord(TPerfMonitorItem& item) {
+  const int records = std::min(item.RecordCount(), kMostListed);
+  for (int r = 0; r < records; ++r) {
+    const TPerfMonitorCounterValue& record = item.ValueAt(r);
+    fuzz::Check(item.FindRecord(record.InstanceName, record.Key) != nullptr,
+                "a record is found by its own name and key");
+  }
+  if (const TPerfMonitorCounterValue* total = item.FindRecord("_Total", "")) item.CalcValue(*total);
+}
+
+void Monitor(PerfContext& context, fake::FakeClock& clock, Registry& registry) {
+  fake::FakeSystemInfo system;
+  CpuMeter meter(registry, system);
+  meter.ShareQuery(context);
   TPerfMonitor monitor(context);
   const char* const watched[][3] = {
       {"Process", "% Processor Time", "ID Process"},
       {"Thread", "% Processor Time", "ID Process;ID Thread"},
-      {"PhysicalDisk", "Disk Bytes/sec", ""},
-      {"Network Interface", "Bytes Received/sec", ""},
       {"Memory", "% Committed Bytes In Use", ""},
-      {"System", "File Read Operations/sec", ""},
-      {"Processor", "% Processor Time", ""}};
+      {"System", "File Read Operations/sec", ""}};
   for (const auto& [object, counter, key] : watched) {
     try {
       TPerfMonitorItem& item = monitor.Items().Add();
@@ -68,20 +91,35 @@ void Monitor(PerfContext& context, fake::FakeClock& clock) {
     } catch (const Error&) {
     }
   }
+  TPerfMonitor internal(context);
+  for (const auto& [object, counter] : kInternalCounters) {
+    try {
+      internal.Items().Add().SetIndexes(object, counter);
+    } catch (const Error&) {
+    }
+  }
   // The data is the same every second: a first read, then one more for the
   // rates between two samples.
   for (int second = 0; second < 2; ++second) {
     try {
-      monitor.Refresh();
+      meter.RefreshCpuSample();
+      for (int i = 0; i < std::min(meter.CpuCount(), kMostListed); ++i) meter.CpuUsage(i);
     } catch (const Error&) {
     }
-    for (int i = 0; i < monitor.Items().Count(); ++i) {
-      TPerfMonitorItem& item = monitor.Items()[i];
+    for (TPerfMonitor* each : {&monitor, &internal}) {
       try {
-        item.CounterUnits();
-        const int records = std::min(item.RecordCount(), kMostListed);
-        for (int r = 0; r < std::max(records, 1); ++r) item.CalcValue(item.ValueAt(r));
+        each->Refresh();
       } catch (const Error&) {
+      }
+      for (int i = 0; i < each->Items().Count(); ++i) {
+        TPerfMonitorItem& item = each->Items()[i];
+        try {
+          item.CounterUnits();
+          const int records = std::min(item.RecordCount(), kMostListed);
+          for (int r = 0; r < std::max(records, 1); ++r) item.CalcValue(item.ValueAt(r));
+          FindEveryRecord(item);
+        } catch (const Error&) {
+        }
       }
     }
     clock.Advance(1000);
@@ -104,7 +142,13 @@ fake::FakeRegistry WithEnglishTitles() {
 class RegistryMachine {
  public:
   RegistryMachine() {
-    registry_.SetPerformanceProvider([this](const std::string&) { return *input_; });
+    registry_.SetPerformanceProvider([this](const std::string& valueName) {
+      try {
+        return perftest::AnswerPerfQuery(*input_, valueName);
+      } catch (const std::exception&) {
+        return *input_;  // a block that lies is returned as it is, whatever was asked
+      }
+    });
     titlesHeld_.NameByIndex("238");
     helpsHeld_.NameByIndex("238");
   }
@@ -116,7 +160,7 @@ class RegistryMachine {
     context_.SetLastReadTime(0);
     try {
       ListObjectsAndCounters(context_);
-      Monitor(context_, clock_);
+      Monitor(context_, clock_, registry_);
     } catch (const Error&) {
     }
     fuzz::Check(context_.HolderCount() == 0 && context_.SharedPerfData() == nullptr,
@@ -145,7 +189,7 @@ void AsReplayFile(const std::vector<std::uint8_t>& input) {
   try {
     PerfContext context(registry, clock, file.Path());
     ListObjectsAndCounters(context);
-    Monitor(context, clock);
+    Monitor(context, clock, registry);
   } catch (const Error&) {
   }
 }

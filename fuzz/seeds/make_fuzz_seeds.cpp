@@ -1,6 +1,8 @@
 // Writes the binary seeds of the fuzz corpora: bitmaps of every format the
 // reader takes, Processor object blocks and 9x statistics for the CPU meter,
-// and title tables as registry values and as a replay file. The text seeds
+// title tables as registry values and as a replay file, and performance data
+// of the realistic generated machine as the program's per-second queries
+// get it. The text seeds
 // (ini files, command lines, LCD markup and scripts) are kept by hand.
 //
 //   make_fuzz_seeds <corpus folder>
@@ -14,7 +16,9 @@
 
 #include "gfx/bmp.h"
 #include "perf/perf_layout.h"
+#include "perf/testing/machine_model.h"
 #include "perf/testing/perf_block_writer.h"
+#include "perf/testing/perf_query_answer.h"
 #include "perf/testing/replay_writer.h"
 #include "perf/testing/standard_titles.h"
 
@@ -94,6 +98,30 @@ void TitleTables(const fs::path& folder) {
   Save(folder / "replay_tables", kFlagOn + replay.str());
 }
 
+// What the program's queries of a realistic machine return: the watched
+// objects with the Custom counter on a process, the same machine a few
+// seconds on with its Wi-Fi adapter gone and a USB disk listed after
+// "_Total", and the small demo machine with the Custom counter on a thread
+// (the realistic machine's 1,200 threads would slow every run).
+void PerfBlocks(const fs::path& folder) {
+  perftest::MachineOptions options;
+  options.wifiGoneFrom = 2;
+  options.usbDiskFrom = 2;
+  perftest::MachineModel machine(options);
+  const std::vector<std::uint8_t> first = perftest::WritePerfBlock(machine.NextSnapshot());
+  machine.NextSnapshot();
+  const std::vector<std::uint8_t> third = perftest::WritePerfBlock(machine.NextSnapshot());
+  Save(folder / "steady_watched_process.dat",
+       Text(perftest::AnswerPerfQuery(first, "230 234 510 238")));
+  Save(folder / "steady_wifi_gone_usb_disk.dat",
+       Text(perftest::AnswerPerfQuery(third, "234 510 238 2 4")));
+  perftest::MachineOptions demo;
+  demo.scenario = perftest::Scenario::Demo;
+  const std::vector<std::uint8_t> small = perftest::WritePerfBlock(perftest::MachineModel(demo).NextSnapshot());
+  Save(folder / "demo_watched_thread.dat",
+       Text(perftest::AnswerPerfQuery(small, "232 234 510 238")));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,5 +133,6 @@ int main(int argc, char** argv) {
   Bitmaps(corpus / "bmp");
   CpuSamples(corpus / "cpu_meter");
   TitleTables(corpus / "title_tables");
+  PerfBlocks(corpus / "perf");
   return 0;
 }

@@ -199,29 +199,49 @@ std::string TPerfMonitorItem::KeyOfInstance(std::int32_t index) {
   return key;
 }
 
+TPerfMonitorCounterValue* TPerfMonitorItem::RecordInPlace(std::int32_t index, const std::string& name,
+                                                         const std::string& key) const {
+  if (static_cast<std::size_t>(index) >= records_.size()) return nullptr;
+  TPerfMonitorCounterValue& record = *records_[static_cast<std::size_t>(index)];
+  return !record.Seen && record.InstanceName == name && record.Key == key ? &record : nullptr;
+}
+
+// Instances mostly keep their places from one second to the next: one found
+// at its record's place needs no lookup, and the index of the records by
+// name and key is built only once an instance has moved, come or gone.
 void TPerfMonitorItem::SampleInstances() {
   TPerfCounterItem& counter = *counterItem_;
   BuildKeyItems();
+  for (const auto& record : records_) record->Seen = false;
   std::unordered_map<std::string, TPerfMonitorCounterValue*> byNameAndKey;
-  for (const auto& record : records_) {
-    record->Seen = false;
-    byNameAndKey.emplace(RecordKey(record->InstanceName, record->Key), record.get());
-  }
+  bool indexed = false;
   const std::int32_t count = counter.InstanceCount();
   for (std::int32_t i = 0; i < count; ++i) {
     std::string key = KeyOfInstance(i);
     std::string name = counter.InstanceNameAt(i);
-    auto [slot, isNew] = byNameAndKey.try_emplace(RecordKey(name, key), nullptr);
-    if (isNew) {
-      auto record = std::make_unique<TPerfMonitorCounterValue>();
-      record->InstanceName = std::move(name);
-      record->Key = std::move(key);
-      record->HasBase = counter.HasBase();
-      slot->second = record.get();
-      records_.push_back(std::move(record));
+    TPerfMonitorCounterValue* record = RecordInPlace(i, name, key);
+    bool isNew = false;
+    if (record == nullptr) {
+      if (!indexed) {
+        for (const auto& each : records_) {
+          byNameAndKey.emplace(RecordKey(each->InstanceName, each->Key), each.get());
+        }
+        indexed = true;
+      }
+      auto [slot, created] = byNameAndKey.try_emplace(RecordKey(name, key), nullptr);
+      if (created) {
+        auto fresh = std::make_unique<TPerfMonitorCounterValue>();
+        fresh->InstanceName = std::move(name);
+        fresh->Key = std::move(key);
+        fresh->HasBase = counter.HasBase();
+        slot->second = fresh.get();
+        records_.push_back(std::move(fresh));
+      }
+      record = slot->second;
+      isNew = created;
     }
-    TakeSample(*slot->second, counter, monitor_.Times(), isNew, i);
-    slot->second->Seen = true;
+    TakeSample(*record, counter, monitor_.Times(), isNew, i);
+    record->Seen = true;
   }
   std::erase_if(records_, [](const auto& record) { return !record->Seen; });
 }

@@ -68,6 +68,9 @@ class TPerfMonitorItem : public TCollectionItem {
   void BuildKeyItems();
   void FreeKeyItems();
   std::string KeyOfInstance(std::int32_t index);
+  // The record at this position when it is still that instance's, unsampled.
+  TPerfMonitorCounterValue* RecordInPlace(std::int32_t index, const std::string& name,
+                                          const std::string& key) const;
   void SampleInstances();
 
   TPerfMonitor& monitor_;

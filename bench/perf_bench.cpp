@@ -80,7 +80,8 @@ class SnapshotRegistry : public fake::FakeRegistry {
 
   long QueryValueEx(win::RegKey key, const std::string& valueName, std::uint8_t* data,
                     std::uint32_t* size) override {
-    if (key != win::kHKeyPerformanceData) return FakeRegistry::QueryValueEx(key, valueName, data, size);
+    if (key != win::kHKeyPerformanceData)
+      return FakeRegistry::QueryValueEx(key, valueName, data, size);
     auto [answer, isNew] = answers_.try_emplace({current_, valueName});
     if (isNew) answer->second = AnswerPerfQuery(TheMachine().snapshots[current_], valueName);
     const std::vector<std::uint8_t>& bytes = answer->second;
@@ -114,8 +115,10 @@ void LinearPass(benchmark::State& state) {
 class SamplingWindow {
  public:
   SamplingWindow(std::uint32_t customObject, const std::string& key)
-      : context_(registry_, clock_), meter_(registry_, system_),
-        custom_(context_), internal_(context_) {
+      : context_(registry_, clock_),
+        meter_(registry_, system_),
+        custom_(context_),
+        internal_(context_) {
     TPerfMonitorItem& item = custom_.Items().Add();
     item.SetIndexes(static_cast<std::int32_t>(customObject), 6);  // % Processor Time
     item.SetObjectKey(key);
@@ -141,7 +144,8 @@ class SamplingWindow {
     for (int i = 0; i < meter_.CpuCount(); ++i) total += meter_.CpuUsage(i);
     custom_.Refresh();
     TPerfMonitorItem& item = custom_.Items()[0];
-    if (const auto* record = item.FindRecord(chosenName_, chosenKey_)) total += item.CalcValue(*record);
+    if (const auto* record = item.FindRecord(chosenName_, chosenKey_))
+      total += item.CalcValue(*record);
     internal_.Refresh();
     TPerfMonitorItem& disk = internal_.Items()[0];
     if (const auto* record = disk.FindRecord("_Total", "")) total += disk.CalcValue(*record) / 1024;
@@ -215,7 +219,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+      if (run.run_type == Run::RT_Iteration)
+        times_[run.benchmark_name()] = run.GetAdjustedRealTime();
     }
   }
   double Time(const std::string& name) const {
@@ -250,7 +255,8 @@ double PerSecondQueryShare() {
   const std::uint64_t before = window.Registry().BytesAnswered();
   constexpr int kSeconds = 10;
   for (int i = 0; i < kSeconds; ++i) window.Second();
-  const double perSecond = static_cast<double>(window.Registry().BytesAnswered() - before) / kSeconds;
+  const double perSecond =
+      static_cast<double>(window.Registry().BytesAnswered() - before) / kSeconds;
   return perSecond / static_cast<double>(TheMachine().snapshots[0].size());
 }
 
@@ -266,8 +272,8 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   ReportFirstReadQueries();
   const double linear = reporter.Time("LinearPass");
-  const double threadShare =
-      static_cast<double>(machine.threadObjectBytes) / static_cast<double>(machine.snapshots[0].size());
+  const double threadShare = static_cast<double>(machine.threadObjectBytes) /
+                             static_cast<double>(machine.snapshots[0].size());
   std::cout << "Per-second query / Global: " << PerSecondQueryShare() << " (goal 0.05)\n";
   std::cout << "Sampling second / linear pass: " << reporter.Time("SamplingSecond") / linear
             << " (goal 0.25)\n";

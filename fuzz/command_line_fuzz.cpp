@@ -24,24 +24,23 @@ namespace {
 
 using namespace haltwise;
 
-constexpr const char* kNames[] = {"MODE",    "DATE",         "TIME",  "MINUTES", "HOURS",
-                                  "CPU",     "CONFIRMATION", "FORCE", "ACTION",  "WARN",
-                                  "SNOOZE",  "INPUT"};
+constexpr const char* kNames[] = {"MODE",         "DATE",  "TIME",   "MINUTES", "HOURS",  "CPU",
+                                  "CONFIRMATION", "FORCE", "ACTION", "WARN",    "SNOOZE", "INPUT"};
 
 void CheckLookups(const CommandLine& commandLine) {
   for (const char* name : kNames) {
     const std::string value = commandLine.CmdLineParamValue(name);
     fuzz::Check(value.find(' ') == std::string::npos, "a value ends at the first blank", value);
-    if (!commandLine.CmdLineHasParam(name)) fuzz::Check(value.empty(), "an absent name has no value");
+    if (!commandLine.CmdLineHasParam(name))
+      fuzz::Check(value.empty(), "an absent name has no value");
   }
 }
 
 PresetControls PresetsOf(TfrmShutdown& form) {
-  return {form.btnIdle,   form.btnSched,  form.btnCntDn,    form.edtCPUUsage, form.edtCPUMin,
-          form.chkNoInput, form.DateSched, form.TimeSched, form.edtCntDn,   form.chkHours,
-          form.chkMins,
-          form.chkLogOff, form.chkReboot, form.chkShutdown, form.chkSuspend,  form.chkHibernate,
-          form.chkForce};
+  return {form.btnIdle,      form.btnSched,  form.btnCntDn,  form.edtCPUUsage, form.edtCPUMin,
+          form.chkNoInput,   form.DateSched, form.TimeSched, form.edtCntDn,    form.chkHours,
+          form.chkMins,      form.chkLogOff, form.chkReboot, form.chkShutdown, form.chkSuspend,
+          form.chkHibernate, form.chkForce};
 }
 
 // What the preset controls held when the window was created.
@@ -59,7 +58,8 @@ class PresetSnapshot {
     for (DateTimePicker* picker : {&c.DateSched, &c.TimeSched}) {
       pickers_.emplace_back(picker, picker->Value());
     }
-    for (RadioButton* radio : {&c.chkHours, &c.chkMins}) radios_.emplace_back(radio, radio->Checked());
+    for (RadioButton* radio : {&c.chkHours, &c.chkMins})
+      radios_.emplace_back(radio, radio->Checked());
     noInput_ = c.chkNoInput.Checked();
     askConfirmation_ = form.AskConfirmation;
   }
@@ -105,7 +105,8 @@ class ReusedWindow {
 
  private:
   bool Idle() const {
-    return window_->form->CurrentWatch().State() == WatchState::Idle && !window_->form->btnStart.Down();
+    return window_->form->CurrentWatch().State() == WatchState::Idle &&
+           !window_->form->btnStart.Down();
   }
   void Create() {
     snapshot_.reset();
@@ -136,7 +137,8 @@ void CheckWindow(const fuzz::HeadlessWindow& window, const CommandLine& commandL
   }
   const bool noConfirmation = commandLine.CmdLineHasParam("CONFIRMATION") &&
                               UpperCaseAscii(commandLine.CmdLineParamValue("CONFIRMATION")) == "NO";
-  fuzz::Check(form.AskConfirmation == !noConfirmation, "CONFIRMATION=NO alone turns confirmation off");
+  fuzz::Check(form.AskConfirmation == !noConfirmation,
+              "CONFIRMATION=NO alone turns confirmation off");
   for (const std::string& shown : window.notifier.shown) {
     fuzz::Check(shown.rfind("message: ", 0) == 0, "the command line reports in plain boxes", shown);
   }

@@ -92,7 +92,9 @@ struct SamplerParts {
   Watch watch;
   TLogGraph cpu{fonts, colors}, net{fonts, colors}, disk{fonts, colors}, custom{fonts, colors};
 
-  LoadSamplers SamplersFor(CpuMeter& meter) { return {meter, input, entries, watch, {cpu, net, disk, custom}}; }
+  LoadSamplers SamplersFor(CpuMeter& meter) {
+    return {meter, input, entries, watch, {cpu, net, disk, custom}};
+  }
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 // What the fuzz targets share: a file in memory, a check that stops the run
 // with a message when a property of the code under test fails, and ways to
 // cut an input into parts.
+#include <sys/mman.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -11,8 +13,6 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <sys/mman.h>
-#include <unistd.h>
 #include <vector>
 
 namespace haltwise::fuzz {
@@ -80,9 +80,8 @@ class MemoryFile {
 
   std::filesystem::path Path() const { return "/proc/self/fd/" + std::to_string(fd_); }
   void Write(std::string_view bytes) const {
-    const bool written = ::ftruncate(fd_, 0) == 0 &&
-                         ::pwrite(fd_, bytes.data(), bytes.size(), 0) ==
-                             static_cast<ssize_t>(bytes.size());
+    const bool written = ::ftruncate(fd_, 0) == 0 && ::pwrite(fd_, bytes.data(), bytes.size(), 0) ==
+                                                         static_cast<ssize_t>(bytes.size());
     if (!written) Fail("writing the memory file", std::strerror(errno));
   }
 

@@ -128,12 +128,25 @@ class HeadlessWindow {
   BuiltinFontRasteriser fonts;
   ClassicSystemColors systemColors;
   TimerQueue queue{[this](std::uint32_t ms) { clock.Advance(ms); }};
-  AppServices services{clock,      input,    locale,   notifier, security, power,        systemInfo,
-                       registry,   events,   shell,    profile,  confirmation, host,
-                       fonts,      systemColors,
-                       [](const std::string& text, int width) {
-                         return 13 * static_cast<int>(1 + text.size() * 6 / static_cast<std::size_t>(width));
-                       }};
+  AppServices services{
+      clock,
+      input,
+      locale,
+      notifier,
+      security,
+      power,
+      systemInfo,
+      registry,
+      events,
+      shell,
+      profile,
+      confirmation,
+      host,
+      fonts,
+      systemColors,
+      [](const std::string& text, int width) {
+        return 13 * static_cast<int>(1 + text.size() * 6 / static_cast<std::size_t>(width));
+      }};
   std::unique_ptr<TfrmShutdown> form;
 };
 

@@ -28,8 +28,8 @@ struct Entry {
 // The sections and keys a plain reading of the text finds (without the
 // rules of the reader under test), and some the program uses.
 std::vector<Entry> EntriesOf(std::string_view text) {
-  std::vector<Entry> entries = {{"Custom", "PerformanceObject"}, {"Custom", "Minutes"},
-                                {"Colors", "Title"},             {"", "orphan"}};
+  std::vector<Entry> entries = {
+      {"Custom", "PerformanceObject"}, {"Custom", "Minutes"}, {"Colors", "Title"}, {"", "orphan"}};
   std::string section;
   std::size_t start = 0;
   while (start < text.size() && entries.size() < 64) {

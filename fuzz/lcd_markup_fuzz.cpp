@@ -11,9 +11,9 @@
 
 #include "controls/lcd_screen.h"
 #include "fuzz_support.h"
-#include "lcd_checks.h"
 #include "gfx/builtin_font.h"
 #include "gfx/system_colors.h"
+#include "lcd_checks.h"
 #include "platform/fake/fake_user_notifier.h"
 
 namespace {
@@ -33,7 +33,8 @@ Bitmap32 Picture(int width, int height, std::string_view bits) {
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const std::size_t bit = static_cast<std::size_t>(y * width + x);
-      if (bit / 8 < bits.size() && (bits[bit / 8] >> (bit % 8) & 1)) picture.SetPixel(x, y, clBlack);
+      if (bit / 8 < bits.size() && (bits[bit / 8] >> (bit % 8) & 1))
+        picture.SetPixel(x, y, clBlack);
     }
   }
   return picture;

@@ -13,9 +13,9 @@
 #include "controls/lcd_animator.h"
 #include "controls/lcd_screen.h"
 #include "fuzz_support.h"
-#include "lcd_checks.h"
 #include "gfx/builtin_font.h"
 #include "gfx/system_colors.h"
+#include "lcd_checks.h"
 #include "platform/fake/fake_user_notifier.h"
 
 namespace {

@@ -77,11 +77,10 @@ void Monitor(PerfContext& context, fake::FakeClock& clock, Registry& registry) {
   CpuMeter meter(registry, system);
   meter.ShareQuery(context);
   TPerfMonitor monitor(context);
-  const char* const watched[][3] = {
-      {"Process", "% Processor Time", "ID Process"},
-      {"Thread", "% Processor Time", "ID Process;ID Thread"},
-      {"Memory", "% Committed Bytes In Use", ""},
-      {"System", "File Read Operations/sec", ""}};
+  const char* const watched[][3] = {{"Process", "% Processor Time", "ID Process"},
+                                    {"Thread", "% Processor Time", "ID Process;ID Thread"},
+                                    {"Memory", "% Committed Bytes In Use", ""},
+                                    {"System", "File Read Operations/sec", ""}};
   for (const auto& [object, counter, key] : watched) {
     try {
       TPerfMonitorItem& item = monitor.Items().Add();

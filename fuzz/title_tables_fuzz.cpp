@@ -53,8 +53,10 @@ void FromRegistry(const std::vector<std::string_view>& parts) {
     languages.push_back(name);
     const std::string key = kPerflib + "\\" + name;
     // Raw bytes: a value need not end with its terminators.
-    registry.SetValue(key, "Counter", std::vector<std::uint8_t>(parts[i + 1].begin(), parts[i + 1].end()));
-    registry.SetValue(key, "Help", std::vector<std::uint8_t>(parts[i + 2].begin(), parts[i + 2].end()));
+    registry.SetValue(key, "Counter",
+                      std::vector<std::uint8_t>(parts[i + 1].begin(), parts[i + 1].end()));
+    registry.SetValue(key, "Help",
+                      std::vector<std::uint8_t>(parts[i + 2].begin(), parts[i + 2].end()));
   }
   {
     PerfContext context(registry, clock);

@@ -37,9 +37,12 @@ struct Arguments {
 
 int DefaultRecords(Scenario scenario) {
   switch (scenario) {
-    case Scenario::Demo: return 60;
-    case Scenario::Big: return 3;
-    default: return 30;
+    case Scenario::Demo:
+      return 60;
+    case Scenario::Big:
+      return 3;
+    default:
+      return 30;
   }
 }
 

@@ -16,14 +16,22 @@ using haltwise::RgbColor;
 
 // Key and colour text, in the order the program reads them.
 constexpr std::pair<const char*, const char*> kColors[] = {
-    {"Title", "$0040C0FF"},          {"ButtonsCaptionInactive", "$00C8C8C8"},
-    {"ButtonsCaptionActive", "$0000A5FF"}, {"Text", "$00E8E8E8"},
-    {"EditBox", "$0080D0FF"},        {"EditBoxText", "$00000000"},
-    {"LedsCaption", "$0060C0F0"},    {"PanelBackground", "$00403830"},
-    {"FormBackground", "$00282420"}, {"StatusText", "$0040C0FF"},
-    {"DigitPixelOn", "$0000A0FF"},   {"DigitPixelOff", "$00202830"},
-    {"DigitsBack", "$00080808"},     {"CPUBackground", "$00302820"},
-    {"CPUForeground", "$0000A0FF"},  {"CPUText", "$0060C0F0"},
+    {"Title", "$0040C0FF"},
+    {"ButtonsCaptionInactive", "$00C8C8C8"},
+    {"ButtonsCaptionActive", "$0000A5FF"},
+    {"Text", "$00E8E8E8"},
+    {"EditBox", "$0080D0FF"},
+    {"EditBoxText", "$00000000"},
+    {"LedsCaption", "$0060C0F0"},
+    {"PanelBackground", "$00403830"},
+    {"FormBackground", "$00282420"},
+    {"StatusText", "$0040C0FF"},
+    {"DigitPixelOn", "$0000A0FF"},
+    {"DigitPixelOff", "$00202830"},
+    {"DigitsBack", "$00080808"},
+    {"CPUBackground", "$00302820"},
+    {"CPUForeground", "$0000A0FF"},
+    {"CPUText", "$0060C0F0"},
 };
 
 haltwise::LookPalette AmberPalette() {
@@ -58,8 +66,8 @@ int main(int argc, char** argv) {
 
     const haltwise::MainWindowPictures pictures = haltwise::DrawPictures(AmberPalette());
     const std::pair<const char*, const haltwise::Bitmap32*> files[] = {
-        {"MainForm.bmp", &pictures.form},      {"BtnUp.bmp", &pictures.buttonUp},
-        {"BtnDn.bmp", &pictures.buttonDown},   {"Leds.bmp", &pictures.leds},
+        {"MainForm.bmp", &pictures.form},        {"BtnUp.bmp", &pictures.buttonUp},
+        {"BtnDn.bmp", &pictures.buttonDown},     {"Leds.bmp", &pictures.leds},
         {"btnStartOff.bmp", &pictures.startOff}, {"btnStartOn.bmp", &pictures.startOn},
     };
     for (const auto& [name, image] : files) {

@@ -74,7 +74,8 @@ std::vector<std::uint8_t> IconImage(const Bitmap32& image) {
   for (int y = size - 1; y >= 0; --y) {
     std::vector<std::uint8_t> row(maskRowBytes, 0);
     for (int x = 0; x < size; ++x) {
-      if (image.Pixel(x, y) == transparent) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+      if (image.Pixel(x, y) == transparent)
+        row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
     }
     out.insert(out.end(), row.begin(), row.end());
   }

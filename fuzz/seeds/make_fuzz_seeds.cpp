@@ -75,7 +75,8 @@ std::string Dword(std::uint32_t value) {
 void CpuSamples(const fs::path& folder) {
   Save(folder / "nt_two_samples",
        kFlagOff + ProcessorBlock(1, 1000, 2000) + kSeparator + ProcessorBlock(2, 9000000, 5000000));
-  Save(folder / "win9x_statistic", kFlagOn + Dword(37) + kSeparator + Dword(80) + kSeparator + Dword(3));
+  Save(folder / "win9x_statistic",
+       kFlagOn + Dword(37) + kSeparator + Dword(80) + kSeparator + Dword(3));
 }
 
 std::string MultiString(const TitlePairs& table) {
@@ -86,8 +87,8 @@ std::string MultiString(const TitlePairs& table) {
 
 void TitleTables(const fs::path& folder) {
   const perftest::TitleTables tables = perftest::MakeTitleTables(0);
-  Save(folder / "registry_english",
-       kFlagOff + "009" + kSeparator + MultiString(tables.counter) + kSeparator + MultiString(tables.help));
+  Save(folder / "registry_english", kFlagOff + "009" + kSeparator + MultiString(tables.counter) +
+                                        kSeparator + MultiString(tables.help));
   const TitlePairs repeated = {{"2", "System"}, {"4", "Memory"}, {"6", "System"},
                                {"6", "Again"},  {"0x10", "Hex"}, {"8", ""}};
   Save(folder / "registry_repeats_two_languages",
@@ -117,7 +118,8 @@ void PerfBlocks(const fs::path& folder) {
        Text(perftest::AnswerPerfQuery(third, "234 510 238 2 4")));
   perftest::MachineOptions demo;
   demo.scenario = perftest::Scenario::Demo;
-  const std::vector<std::uint8_t> small = perftest::WritePerfBlock(perftest::MachineModel(demo).NextSnapshot());
+  const std::vector<std::uint8_t> small =
+      perftest::WritePerfBlock(perftest::MachineModel(demo).NextSnapshot());
   Save(folder / "demo_watched_thread.dat",
        Text(perftest::AnswerPerfQuery(small, "232 234 510 238")));
 }

@@ -128,9 +128,11 @@ void CommandLinePresets::ApplyAction() {
   const auto action = Param(kParamAction);
   if (!action) return;
   const std::string upper = UpperCaseAscii(*action);
-  const std::pair<Button*, const char*> keywords[] = {
-      {&c_.chkLogOff, "LOGOFF"},   {&c_.chkReboot, "REBOOT"},       {&c_.chkShutdown, "SHUTDOWN"},
-      {&c_.chkSuspend, "SUSPEND"}, {&c_.chkHibernate, "HIBERNATE"}};
+  const std::pair<Button*, const char*> keywords[] = {{&c_.chkLogOff, "LOGOFF"},
+                                                      {&c_.chkReboot, "REBOOT"},
+                                                      {&c_.chkShutdown, "SHUTDOWN"},
+                                                      {&c_.chkSuspend, "SUSPEND"},
+                                                      {&c_.chkHibernate, "HIBERNATE"}};
   bool anyPressed = false;
   for (const auto& [toggle, keyword] : keywords) {
     toggle->SetDown(upper == keyword);

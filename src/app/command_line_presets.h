@@ -46,7 +46,8 @@ struct PresetOptions {
 // fault is shown in its own message box and the rest still applies.
 class CommandLinePresets {
  public:
-  CommandLinePresets(const CommandLine& commandLine, UserNotifier& notifier, PresetControls controls)
+  CommandLinePresets(const CommandLine& commandLine, UserNotifier& notifier,
+                     PresetControls controls)
       : commandLine_(commandLine), notifier_(notifier), c_(controls) {}
 
   PresetOptions Apply();

@@ -53,9 +53,9 @@ std::vector<std::string> InterfaceNames(TPerfMonitorItem& item) {
 void TfrmShutdown::InitPerformanceMonitoring() {
   if (tmrDiskRt.Enabled()) return;
   if (!perf_) {
-    perf_ = std::make_unique<PerformanceComponents>(services_.registry, services_.clock,
-                                                    startup_.replayFile,
-                                                    services_.systemInfo.GetUserDefaultUILanguage());
+    perf_ = std::make_unique<PerformanceComponents>(
+        services_.registry, services_.clock, startup_.replayFile,
+        services_.systemInfo.GetUserDefaultUILanguage());
   }
   PerformanceComponents& perf = *perf_;
   const PerfContext::FullObjectList listing(perf.context);
@@ -113,7 +113,8 @@ void TfrmShutdown::cbPerfObjsChange() {
   cbPerfCounters.SetEnabled(true);
   perf.PerfCounters.SetObjectName(perf.PerfObjects.Names(position));
   cbPerfCounters.Clear();
-  for (int i = 0; i < perf.PerfCounters.Count(); ++i) cbPerfCounters.Add(perf.PerfCounters.Names(i));
+  for (int i = 0; i < perf.PerfCounters.Count(); ++i)
+    cbPerfCounters.Add(perf.PerfCounters.Names(i));
 }
 
 void TfrmShutdown::cbPerfCountersChange() {

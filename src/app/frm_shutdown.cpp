@@ -18,7 +18,8 @@ constexpr ModeButtonText kModeTexts[] = {
     {"Count Down", "Shutdown when the desired time has elapsed."},
     {"Network Usage",
      "Shutdown when network transfer rate is under a specified amount for a desired time."},
-    {"Disk Usage", "Shutdown when disk transfer rate is under a specified amount for a desired time."},
+    {"Disk Usage",
+     "Shutdown when disk transfer rate is under a specified amount for a desired time."},
     {"Custom",
      "Shutdown when de value of a selected Performance Counter Instance is between a specified "
      "range for a desired time."},
@@ -62,10 +63,11 @@ void TfrmShutdown::WireControls() {
     button.OnClick = [this, &button] { btnIdleClick(button); };
   }
 
-  const std::pair<Button*, const char*> actions[] = {
-      {&chkLogOff, "Logoff"},      {&chkShutdown, "Shutdown - Power off"},
-      {&chkReboot, "Reboot"},      {&chkSuspend, "Suspend - Stand by"},
-      {&chkHibernate, "Hibernate"}};
+  const std::pair<Button*, const char*> actions[] = {{&chkLogOff, "Logoff"},
+                                                     {&chkShutdown, "Shutdown - Power off"},
+                                                     {&chkReboot, "Reboot"},
+                                                     {&chkSuspend, "Suspend - Stand by"},
+                                                     {&chkHibernate, "Hibernate"}};
   for (const auto& [toggle, caption] : actions) {
     toggle->SetCaption(caption);
     actionGroup.Add(*toggle);

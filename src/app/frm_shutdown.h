@@ -20,8 +20,8 @@
 #include "config/skin_colors.h"
 #include "controls/lcd_screen.h"
 #include "controls/log_graph.h"
-#include "gfx/bitmap32.h"
 #include "eventlog/event_log.h"
+#include "gfx/bitmap32.h"
 #include "perf/cpu/cpu_meter.h"
 #include "widgets/button.h"
 #include "widgets/check_box.h"
@@ -135,8 +135,8 @@ class TfrmShutdown {
   Button btnStart{"btnStart", Button::Kind::Toggle};
 
   // Settings pages and their edits.
-  PageControl pcConfig{"pcConfig", {"tsIdle", "tsSched", "tsCntDn", "tsNetTr", "tsDiskTr",
-                                    "tsCustom", "tsSplash"}};
+  PageControl pcConfig{
+      "pcConfig", {"tsIdle", "tsSched", "tsCntDn", "tsNetTr", "tsDiskTr", "tsCustom", "tsSplash"}};
   SpinEdit edtCPUUsage{"edtCPUUsage", 1, 999, 10};
   SpinEdit edtCPUMin{"edtCPUMin", 1, 999, 3};
   // The processor's quiet minutes count only while nobody uses the keyboard

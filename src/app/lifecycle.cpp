@@ -35,9 +35,9 @@ void TfrmShutdown::ApplyCommandLine() {
     ShellOpen(services_.shell, PathBesideExe(startup_.exePath, kCommandLineHelpPage), "", "",
               win::kSwShowNormal);
   }
-  const PresetControls controls{btnIdle,   btnSched,   btnCntDn,  edtCPUUsage, edtCPUMin,
-                                chkNoInput, DateSched,  TimeSched, edtCntDn,    chkHours,
-                                chkMins,    chkLogOff,  chkReboot, chkShutdown, chkSuspend,
+  const PresetControls controls{btnIdle,      btnSched,  btnCntDn,  edtCPUUsage, edtCPUMin,
+                                chkNoInput,   DateSched, TimeSched, edtCntDn,    chkHours,
+                                chkMins,      chkLogOff, chkReboot, chkShutdown, chkSuspend,
                                 chkHibernate, chkForce};
   const PresetOptions options =
       CommandLinePresets(commandLine_, services_.notifier, controls).Apply();

@@ -166,9 +166,9 @@ void LoadSamplers::WaitForAdapter(TPerfMonitorItem& item, const LoadLimits& limi
   watch_.Sample(LoadKind::Network, false, MinutesMs(limits.netMinutes), at);
   if (missingAdapter_ == limits.netInterface) return;
   missingAdapter_ = limits.netInterface;
-  eventLog_.LogEvent(1, EventLogType::Warning, 0,
-                     "Network interface \"" + limits.netInterface +
-                         "\" is missing; Network Usage waits for it.");
+  eventLog_.LogEvent(
+      1, EventLogType::Warning, 0,
+      "Network interface \"" + limits.netInterface + "\" is missing; Network Usage waits for it.");
 }
 
 }  // namespace haltwise

@@ -29,8 +29,7 @@ struct InstanceIdentity {
 // English, so that a name taken from a list is found by every component.
 struct PerformanceComponents {
   PerformanceComponents(Registry& registry, Clock& clock,
-                        std::optional<std::filesystem::path> replayFile,
-                        std::uint16_t uiLanguage);
+                        std::optional<std::filesystem::path> replayFile, std::uint16_t uiLanguage);
 
   PerfContext context;
   std::string language;

@@ -33,8 +33,10 @@ std::int32_t ActionCode(const ActionToggles& toggles) {
 std::string WaitingReason(const ActionToggles& toggles) {
   if (toggles.logOff) return "Haltwise is waiting to log off";
   if (toggles.reboot) return "Haltwise is waiting to restart the computer";
-  if (toggles.suspend && !toggles.shutdown) return "Haltwise is waiting to put the computer to sleep";
-  if (toggles.hibernate && !toggles.shutdown) return "Haltwise is waiting to hibernate the computer";
+  if (toggles.suspend && !toggles.shutdown)
+    return "Haltwise is waiting to put the computer to sleep";
+  if (toggles.hibernate && !toggles.shutdown)
+    return "Haltwise is waiting to hibernate the computer";
   return "Haltwise is waiting to shut down the computer";
 }
 
@@ -92,8 +94,9 @@ PowerCallResult PowerActions::RunWithPrivilege(const Texts& texts, Call call) {
 }
 
 PowerCallResult PowerActions::ExitWindowsWithPrivilege(std::int32_t flags) {
-  static constexpr Texts kTexts{"Shutdown at ",    "Could not Shutdown,", "Shutdown,",
-                                "Shutdown Error,", "Can't shutdown.",     "Can't get privileges to shutdown."};
+  static constexpr Texts kTexts{"Shutdown at ",    "Could not Shutdown,",
+                                "Shutdown,",       "Shutdown Error,",
+                                "Can't shutdown.", "Can't get privileges to shutdown."};
   // A planned reason, so that the System log does not record an unexpected
   // shutdown.
   return RunWithPrivilege(kTexts, [&] {
@@ -110,11 +113,13 @@ bool PowerActions::SleepsByModernStandby() {
 }
 
 PowerCallResult PowerActions::SuspendWithPrivilege(bool suspend, bool force) {
-  static constexpr Texts kTexts{"Suspend ",        "Suspend Error,", "Suspend,",
-                                "Can not Suspend,", "Can't suspend!.", "Can't get privileges to suspend."};
+  static constexpr Texts kTexts{"Suspend ",        "Suspend Error,",
+                                "Suspend,",        "Can not Suspend,",
+                                "Can't suspend!.", "Can't get privileges to suspend."};
   const bool modernStandby = suspend && SleepsByModernStandby();
   return RunWithPrivilege(kTexts, [&] {
-    if (modernStandby) return power_.BroadcastSystemCommand(win::kScMonitorPower, win::kMonitorPowerOff);
+    if (modernStandby)
+      return power_.BroadcastSystemCommand(win::kScMonitorPower, win::kMonitorPowerOff);
     return power_.SetSystemPowerState(suspend, force);
   });
 }

@@ -24,7 +24,8 @@ LoadLimits TfrmShutdown::ReadLoadLimits() const {
                             cbInstances.Enabled();
   if (customChosen && perf_ &&
       static_cast<std::size_t>(cbInstances.ItemIndex()) < perf_->customInstances.size()) {
-    limits.customInstance = perf_->customInstances[static_cast<std::size_t>(cbInstances.ItemIndex())];
+    limits.customInstance =
+        perf_->customInstances[static_cast<std::size_t>(cbInstances.ItemIndex())];
   }
   return limits;
 }

@@ -23,15 +23,14 @@ void SelectByNameOrPosition(ComboBox& list, const std::string& name, int positio
   }
 }
 
-constexpr const SettingKey* kChoiceKeys[] = {&kPerformanceObject, &kPerformanceCounter,
-                                             &kPerformanceInstance, &kValueMin,
-                                             &kValueMax, &kMinutes};
+constexpr const SettingKey* kChoiceKeys[] = {
+    &kPerformanceObject, &kPerformanceCounter, &kPerformanceInstance,
+    &kValueMin,          &kValueMax,           &kMinutes};
 }  // namespace
 
 TfrmShutdown::CustomChoice TfrmShutdown::CurrentCustomChoice() const {
-  return {cbPerfObjs.ItemIndex(),        cbPerfCounters.ItemIndex(),
-          cbInstances.ItemIndex(),       edtCustomUsageLow.IntValue(),
-          edtCustomUsageHigh.IntValue(), edtCustomMin.IntValue()};
+  return {cbPerfObjs.ItemIndex(),       cbPerfCounters.ItemIndex(),    cbInstances.ItemIndex(),
+          edtCustomUsageLow.IntValue(), edtCustomUsageHigh.IntValue(), edtCustomMin.IntValue()};
 }
 
 void TfrmShutdown::LoadSettings() {

@@ -27,7 +27,8 @@ void TfrmShutdown::ApplySkinColors() {
   pcConfig.SetFontColor(c.Text);
 
   skinPictures.actionSquare = Bitmap32(5, 5, c.FormBackground);
-  for (Button* toggle : {&chkLogOff, &chkReboot, &chkShutdown, &chkSuspend, &chkHibernate, &chkForce}) {
+  for (Button* toggle :
+       {&chkLogOff, &chkReboot, &chkShutdown, &chkSuspend, &chkHibernate, &chkForce}) {
     toggle->SetFontColor(c.LedsCaption);
     toggle->SetBackgroundColor(clNone);  // only the square and the glyph show
   }
@@ -37,7 +38,8 @@ void TfrmShutdown::ApplySkinColors() {
   LCD.SetPixelOff(c.DigitPixelOff);
   lblStatusBar.SetFontColor(c.StatusText);
 
-  for (Control* edit : std::initializer_list<Control*>{&edtCPUUsage, &edtCPUMin, &TimeSched, &edtCntDn}) {
+  for (Control* edit :
+       std::initializer_list<Control*>{&edtCPUUsage, &edtCPUMin, &TimeSched, &edtCntDn}) {
     edit->SetBackgroundColor(c.EditBox);
     edit->SetFontColor(c.EditBoxText);
   }

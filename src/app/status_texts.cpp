@@ -31,7 +31,8 @@ std::string FormatLcdTime(int days, DateTime timeOfDay) {
 std::string DateTimeText(const LocaleFormat& locale, DateTime value) {
   const TimeOfDay t = DecodeTime(value);
   const bool midnight = t.hour == 0 && t.minute == 0 && t.second == 0 && t.millisecond == 0;
-  return midnight ? locale.ShortDate(value) : locale.ShortDate(value) + " " + locale.LongTime(value);
+  return midnight ? locale.ShortDate(value)
+                  : locale.ShortDate(value) + " " + locale.LongTime(value);
 }
 
 std::string CompactDate(DateTime value) {

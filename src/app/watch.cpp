@@ -49,7 +49,8 @@ void Watch::ArmCountDown(std::uint32_t lengthMs, bool cpuClause, Moment at) {
 
 void Watch::ArmLoad(ShutdownMode mode, bool cpuClause, Moment at) {
   Arm(mode, cpuClause);
-  if (const auto kind = WatchedLoad(mode)) since_[static_cast<std::size_t>(*kind)].Restart(at.tick, at.now);
+  if (const auto kind = WatchedLoad(mode))
+    since_[static_cast<std::size_t>(*kind)].Restart(at.tick, at.now);
 }
 
 // The since pairs go on: the samplers keep them whether a watch is armed or not.

@@ -78,7 +78,9 @@ class Watch {
   bool ActionCancelled() const { return actionCancelled_; }
   // The check timer runs while this holds.
   bool Checking() const { return state_ == WatchState::Armed || state_ == WatchState::Due; }
-  bool IsTimed() const { return mode_ == ShutdownMode::Scheduled || mode_ == ShutdownMode::CountDown; }
+  bool IsTimed() const {
+    return mode_ == ShutdownMode::Scheduled || mode_ == ShutdownMode::CountDown;
+  }
 
   // Time modes: milliseconds until the deadline (negative once past it) and
   // the wall-clock moment it falls on.

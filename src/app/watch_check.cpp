@@ -157,8 +157,7 @@ void TfrmShutdown::ShowLoadLeft(const LoadDisplay& display, Moment at) {
   const SincePair& since = watch_.Since(display.load);
   const DateTime elapsed = at.now - since.time;
   // A snoozed watch waits for the snooze length instead of its minutes.
-  const double minutes =
-      watch_.SnoozeMs() ? *watch_.SnoozeMs() / 60000.0 : display.minutes.Value();
+  const double minutes = watch_.SnoozeMs() ? *watch_.SnoozeMs() / 60000.0 : display.minutes.Value();
   const DateTime allowance = minutes * kOneMinute + kOneSecond;
   const DateTime remaining = allowance - elapsed;
   // Past zero the display wraps to the time of day it reaches (23:59:59...).

@@ -10,15 +10,17 @@ namespace {
 // argument: up to the closing quote when it starts with one, else up to the
 // first blank.
 std::string AfterProgramPath(const std::string& text) {
-  const std::size_t end = !text.empty() && text[0] == '"' ? text.find('"', 1)
-                                                          : text.find_first_of(" \t");
+  const std::size_t end =
+      !text.empty() && text[0] == '"' ? text.find('"', 1) : text.find_first_of(" \t");
   return end == std::string::npos ? std::string() : text.substr(end + 1);
 }
 
 }  // namespace
 
 CommandLine::CommandLine(const std::string& text, std::vector<std::string> arguments)
-    : text_(AfterProgramPath(text)), upperText_(UpperCaseAscii(text_)), arguments_(std::move(arguments)) {}
+    : text_(AfterProgramPath(text)),
+      upperText_(UpperCaseAscii(text_)),
+      arguments_(std::move(arguments)) {}
 
 bool CommandLine::CmdLineHasParam(std::string_view name) const {
   return upperText_.find(UpperCaseAscii(name)) != std::string::npos;

@@ -12,8 +12,9 @@ std::string InvalidDateMessage(const std::string& value) {
 }
 
 std::string InvalidTimeMessage(const std::string& value) {
-  return value + " is not a valid time value for Scheduled TIME. Use HHMMSS format (Hours, "
-                 "Minutes, Seconds)";
+  return value +
+         " is not a valid time value for Scheduled TIME. Use HHMMSS format (Hours, "
+         "Minutes, Seconds)";
 }
 
 std::string InvalidTimedCpuMessage(const std::string& value) {

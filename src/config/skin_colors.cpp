@@ -31,8 +31,8 @@ Color ColorFromHexText(const std::string& text) {
 SkinColors ReadSkinColors(PrivateProfile& profile, const std::string& colorsFile) {
   SkinColors colors;
   for (const SkinColorKey& key : kSkinColorKeys) {
-    colors.*key.color =
-        ColorFromHexText(profile.GetString(kSkinColorsSection, key.name, key.defaultText, colorsFile));
+    colors.*key.color = ColorFromHexText(
+        profile.GetString(kSkinColorsSection, key.name, key.defaultText, colorsFile));
   }
   return colors;
 }

@@ -18,7 +18,8 @@ std::optional<std::string> IfExists(const std::string& path) {
 std::optional<std::string> LargeBeside(const std::optional<std::string>& path) {
   if (!path) return std::nullopt;
   const std::size_t dot = path->rfind('.');
-  return IfExists(path->substr(0, dot) + "@2x" + (dot == std::string::npos ? "" : path->substr(dot)));
+  return IfExists(path->substr(0, dot) + "@2x" +
+                  (dot == std::string::npos ? "" : path->substr(dot)));
 }
 
 }  // namespace
@@ -35,7 +36,8 @@ SkinBitmaps FindSkinBitmaps(const std::string& exePath) {
   bitmaps.mainForm = IfExists(folder + kMainFormBitmap);
   bitmaps.buttonUp = IfExists(folder + kButtonUpBitmap);
   bitmaps.buttonDown = IfExists(folder + kButtonDownBitmap);
-  if (!bitmaps.buttonUp || !bitmaps.buttonDown) bitmaps.buttonUp = bitmaps.buttonDown = std::nullopt;
+  if (!bitmaps.buttonUp || !bitmaps.buttonDown)
+    bitmaps.buttonUp = bitmaps.buttonDown = std::nullopt;
   bitmaps.leds = IfExists(folder + kLedsBitmap);
   bitmaps.startOff = IfExists(folder + kStartOffBitmap);
   bitmaps.startOn = IfExists(folder + kStartOnBitmap);

@@ -14,7 +14,8 @@ std::int8_t LowByte(std::int32_t value) { return static_cast<std::int8_t>(value 
 
 // Scroll offsets wrap around 32 bits rather than overflow.
 std::int32_t Moved(std::int32_t offset, std::int8_t by) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(offset) + static_cast<std::uint32_t>(by));
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(offset) +
+                                   static_cast<std::uint32_t>(by));
 }
 
 }  // namespace
@@ -43,8 +44,8 @@ void TLCDScreen::AnimationStep() {
   TLCDAnimator& animator = *animator_;
   animator.KeepCurrentLineInCode();
   const int line = animator.CurrentLine();
-  const ScriptLine parsed =
-      ParseScriptLine(animator.Code().empty() ? "" : animator.Code()[static_cast<std::size_t>(line)]);
+  const ScriptLine parsed = ParseScriptLine(
+      animator.Code().empty() ? "" : animator.Code()[static_cast<std::size_t>(line)]);
   if (!parsed.error.empty()) {
     // A faulty line is skipped, and reported only once: it would fail the same way on every tick.
     if (animator.FirstFaultOf(line) && notifier_) {

@@ -15,12 +15,12 @@ struct Tag {
 
 // Compared case-sensitively, shortest first; at most one per step.
 constexpr Tag kTags[] = {
-    {"<u>", lcd_attribute::kUnderline, true},  {"<s>", lcd_attribute::kStrike, true},
-    {"<b>", lcd_attribute::kBold, true},       {"<i>", lcd_attribute::kItalic, true},
-    {"<bl>", lcd_attribute::kBlink, true},     {"</u>", lcd_attribute::kUnderline, false},
-    {"</s>", lcd_attribute::kStrike, false},   {"</b>", lcd_attribute::kBold, false},
-    {"</i>", lcd_attribute::kItalic, false},   {"<inv>", lcd_attribute::kInverse, true},
-    {"</bl>", lcd_attribute::kBlink, false},   {"</inv>", lcd_attribute::kInverse, false},
+    {"<u>", lcd_attribute::kUnderline, true}, {"<s>", lcd_attribute::kStrike, true},
+    {"<b>", lcd_attribute::kBold, true},      {"<i>", lcd_attribute::kItalic, true},
+    {"<bl>", lcd_attribute::kBlink, true},    {"</u>", lcd_attribute::kUnderline, false},
+    {"</s>", lcd_attribute::kStrike, false},  {"</b>", lcd_attribute::kBold, false},
+    {"</i>", lcd_attribute::kItalic, false},  {"<inv>", lcd_attribute::kInverse, true},
+    {"</bl>", lcd_attribute::kBlink, false},  {"</inv>", lcd_attribute::kInverse, false},
 };
 
 const Tag* TagAt(std::string_view text) {

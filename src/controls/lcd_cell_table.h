@@ -38,7 +38,9 @@ class LcdCellTable {
   std::vector<LcdCell> RowCells(int row) const;
 
  private:
-  LcdCell& At(int row, int column) { return cells_[static_cast<std::size_t>(row * kColumns + column)]; }
+  LcdCell& At(int row, int column) {
+    return cells_[static_cast<std::size_t>(row * kColumns + column)];
+  }
   const LcdCell& At(int row, int column) const {
     return cells_[static_cast<std::size_t>(row * kColumns + column)];
   }

@@ -14,9 +14,9 @@ LcdDotColors ComputeLcdDotColors(Color pixelOff, Color fontColor, std::int8_t in
   const auto channel = [k](std::uint8_t p, std::uint8_t f) {
     return static_cast<std::uint8_t>(MulDiv(k, p - f, 255) & 0xFF);
   };
-  const Color computed = RgbColor(channel(RedOf(off), RedOf(font)),
-                                  channel(GreenOf(off), GreenOf(font)),
-                                  channel(BlueOf(off), BlueOf(font)));
+  const Color computed =
+      RgbColor(channel(RedOf(off), RedOf(font)), channel(GreenOf(off), GreenOf(font)),
+               channel(BlueOf(off), BlueOf(font)));
   if (intensity >= 0) return {computed, off};
   return {off, computed};
 }

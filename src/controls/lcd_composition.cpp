@@ -11,7 +11,8 @@ namespace {
 void Wrap(std::int32_t& scroll, std::int64_t size, std::int64_t extent,
           std::initializer_list<std::int64_t> offsets) {
   const auto any = [&](auto test) {
-    return std::any_of(offsets.begin(), offsets.end(), [&](std::int64_t o) { return test(o + scroll); });
+    return std::any_of(offsets.begin(), offsets.end(),
+                       [&](std::int64_t o) { return test(o + scroll); });
   };
   if (any([&](std::int64_t at) { return -size > at; })) {
     scroll = static_cast<std::int32_t>(scroll + size + extent);
@@ -23,7 +24,8 @@ void Wrap(std::int32_t& scroll, std::int64_t size, std::int64_t extent,
 
 void Place(Bitmap1& matrix, const LcdLayer& layer, const LcdScroll& scroll, Bitmap1::Blend blend) {
   const bool moves = layer.animMode == TAnimMode::amDynamic;
-  matrix.Blit(layer.x + (moves ? scroll.x : 0), layer.y + (moves ? scroll.y : 0), layer.image, blend);
+  matrix.Blit(layer.x + (moves ? scroll.x : 0), layer.y + (moves ? scroll.y : 0), layer.image,
+              blend);
 }
 
 }  // namespace

@@ -11,8 +11,8 @@ constexpr std::size_t kMaxGlyphs = 8192;
 }  // namespace
 
 const Bitmap1& LcdGlyphCache::Glyph(const FontSpec& font, char character) {
-  const Key key{font.name, font.height, font.bold, font.italic, font.underline, font.strikeOut,
-                character};
+  const Key key{font.name,      font.height,    font.bold, font.italic,
+                font.underline, font.strikeOut, character};
   if (const auto found = glyphs_.find(key); found != glyphs_.end()) {
     ++hits_;
     return found->second;

@@ -127,7 +127,8 @@ void TLCDScreen::LinesChanged() {
 
 void TLCDScreen::RebuildTextImage() {
   const int lineCount = static_cast<int>(std::min<std::size_t>(lines_.size(), LcdCellTable::kRows));
-  textImage_ = BuildLcdTextImage(cells_, lineCount, {font_, specialEffects_, blinkPhase_}, glyphCache_);
+  textImage_ =
+      BuildLcdTextImage(cells_, lineCount, {font_, specialEffects_, blinkPhase_}, glyphCache_);
 }
 
 void TLCDScreen::ComputeGeometry() {
@@ -174,7 +175,8 @@ void TLCDScreen::Paint() {
     const LcdLayer picture{bitmap_, bitmapXOffset_, bitmapYOffset_, bitmapAnimMode_};
     const Bitmap1 matrix =
         ComposeLcdMatrix(displayMode_, text, picture, bitmapCopyMode_, columns_, rows_, scroll_);
-    const LcdDotStyle style{pixelWidth_, pixelHeight_, pixelSpacing_, pixelShape_, dotColors_, color_};
+    const LcdDotStyle style{pixelWidth_, pixelHeight_, pixelSpacing_,
+                            pixelShape_, dotColors_,   color_};
     const int border = 2 * borderSpace_;
     canvas.Draw(borderSpace_, borderSpace_,
                 RenderLcdDots(matrix, style, Width() - border, Height() - border, colors_, fonts_));

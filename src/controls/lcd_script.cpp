@@ -32,13 +32,13 @@ std::string ArgumentOf(const std::string& statement, std::size_t nameLength) {
 
 ScriptLine ParseScriptLine(std::string_view line) {
   ScriptLine parsed;
-  const std::size_t count =
-      std::min<std::size_t>(static_cast<std::size_t>(std::count(line.begin(), line.end(), ';')),
-                            kMaxStatements);
+  const std::size_t count = std::min<std::size_t>(
+      static_cast<std::size_t>(std::count(line.begin(), line.end(), ';')), kMaxStatements);
   std::string rest = line.size() > 2 ? Trim(LowerCaseAscii(line.substr(1, line.size() - 2))) : "";
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t semicolon = rest.find(';');
-    const std::string statement = semicolon == std::string::npos ? "" : Trim(rest.substr(0, semicolon + 1));
+    const std::string statement =
+        semicolon == std::string::npos ? "" : Trim(rest.substr(0, semicolon + 1));
     const std::size_t paren = statement.find('(');
     std::string name = paren == std::string::npos ? "" : Trim(statement.substr(0, paren));
     name.resize(std::min(name.size(), kMaxNameLength));

@@ -11,8 +11,23 @@ enum class TDisplayMode { dmText, dmBitmap, dmBoth };
 enum class TPixelShape { psSquare, psRound };
 // Ordinal n of 1 to 16 means dots of n x n pixels.
 enum class TPixelSize {
-  pixCustom, pix1x1, pix2x2, pix3x3, pix4x4, pix5x5, pix6x6, pix7x7, pix8x8,
-  pix9x9, pix10x10, pix11x11, pix12x12, pix13x13, pix14x14, pix15x15, pix16x16
+  pixCustom,
+  pix1x1,
+  pix2x2,
+  pix3x3,
+  pix4x4,
+  pix5x5,
+  pix6x6,
+  pix7x7,
+  pix8x8,
+  pix9x9,
+  pix10x10,
+  pix11x11,
+  pix12x12,
+  pix13x13,
+  pix14x14,
+  pix15x15,
+  pix16x16
 };
 enum class TSpecialEffect { spBlink, spBold, spInverse, spItalic, spUnderline, spStrike };
 

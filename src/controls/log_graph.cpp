@@ -49,7 +49,8 @@ void TLogGraph::ComputeLayout() {
 }
 
 int TLogGraph::RowOfLevel(double level, int margin) const {
-  const double row = RoundHalfEven((static_cast<double>(valueMax_) - level) * scale_) - (bevel_ == TBevelCut::bvNone ? 1 : 0);
+  const double row = RoundHalfEven((static_cast<double>(valueMax_) - level) * scale_) -
+                     (bevel_ == TBevelCut::bvNone ? 1 : 0);
   return ClampedRow(row, Height(), margin);
 }
 
@@ -186,8 +187,8 @@ void TLogGraph::PaintGraph(Bitmap32& image, Canvas& canvas) {
   onControl.font = TextScale()(onControl.font);
   onControl.font.color = colorText_;
   onControl.brush.hollow = true;
-  onControl.WriteText(Width() / 2 - onControl.TextWidth(text) / 2, bevel_ == TBevelCut::bvNone ? 0 : 1,
-                    text);
+  onControl.WriteText(Width() / 2 - onControl.TextWidth(text) / 2,
+                      bevel_ == TBevelCut::bvNone ? 0 : 1, text);
 }
 
 void TLogGraph::PaintLabels(Bitmap32& image, Canvas& canvas) {

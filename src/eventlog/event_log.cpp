@@ -69,8 +69,8 @@ void TEventLog::Loaded() {
 void TEventLog::EnsureSourceRegistered() {
   const std::string path = kSourcesKey + applicationName_;
   ScopedRegKey key(registry_);
-  const long opened = registry_.OpenKeyEx(win::kHKeyLocalMachine, path, win::kKeyRead,
-                                          key.Receive());
+  const long opened =
+      registry_.OpenKeyEx(win::kHKeyLocalMachine, path, win::kKeyRead, key.Receive());
   if (opened == win::kErrorSuccess) return;
   if (opened != win::kErrorFileNotFound) throw ERegisterApplicationFail(opened);
   registry_.CreateKeyEx(win::kHKeyLocalMachine, path, win::kKeyWrite, key.Receive(), nullptr);

@@ -13,9 +13,9 @@ void RepeatedEntries::LogEvent(std::uint32_t eventId, EventLogType type, std::ui
       return;
     }
     const std::string repeated =
-        last.repeats == 0 ? text
-                          : text + " Repeated " + std::to_string(last.repeats) +
-                                " times since the last entry.";
+        last.repeats == 0
+            ? text
+            : text + " Repeated " + std::to_string(last.repeats) + " times since the last entry.";
     log_.LogEvent(eventId, type, category, repeated);
     last = {tick, 0};
     return;

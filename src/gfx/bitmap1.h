@@ -47,8 +47,8 @@ class Bitmap1 {
     Bitmap1 grown;
     grown.width_ = width;
     grown.height_ = height;
-    grown.bits_.assign(static_cast<std::size_t>(grown.RowBytes()) * static_cast<std::size_t>(height),
-                       0);
+    grown.bits_.assign(
+        static_cast<std::size_t>(grown.RowBytes()) * static_cast<std::size_t>(height), 0);
     grown.Blit(0, 0, *this, Blend::kReplace);
     *this = std::move(grown);
   }

@@ -94,15 +94,23 @@ Header ReadHeader(const ByteReader& in) {
     in.Fail("invalid size " + std::to_string(h.width) + " x " + std::to_string(rawHeight) + ".");
   }
   switch (h.bitsPerPixel) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    default: in.Fail("unsupported format of " + std::to_string(h.bitsPerPixel) + " bits per pixel.");
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+      break;
+    default:
+      in.Fail("unsupported format of " + std::to_string(h.bitsPerPixel) + " bits per pixel.");
   }
   if (h.bitsPerPixel == 16) {
     h.masks[0] = 0x7C00;  // 5-5-5 unless bit fields say otherwise
     h.masks[1] = 0x03E0;
     h.masks[2] = 0x001F;
   }
-  const bool masked = h.compression == kBiBitfields && (h.bitsPerPixel == 16 || h.bitsPerPixel == 32);
+  const bool masked =
+      h.compression == kBiBitfields && (h.bitsPerPixel == 16 || h.bitsPerPixel == 32);
   const bool runLength = (h.compression == kBiRle8 && h.bitsPerPixel == 8) ||
                          (h.compression == kBiRle4 && h.bitsPerPixel == 4);
   if (masked) {
@@ -151,7 +159,8 @@ std::uint8_t Channel(std::uint32_t pixel, std::uint32_t mask) {
 }
 
 Color MaskedColor(std::uint32_t pixel, const Header& h) {
-  return RgbColor(Channel(pixel, h.masks[0]), Channel(pixel, h.masks[1]), Channel(pixel, h.masks[2]));
+  return RgbColor(Channel(pixel, h.masks[0]), Channel(pixel, h.masks[1]),
+                  Channel(pixel, h.masks[2]));
 }
 
 // A palette index past the table is drawn black, as Windows draws it.
@@ -181,7 +190,8 @@ Bitmap32 ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name) {
   const std::vector<Color> palette = ReadPalette(in, h);
   const std::uint64_t offBits = in.U32(10, "file header");
   if (h.RunLength()) return ReadRunLength(in, bytes, h, palette, offBits);
-  const std::uint64_t stride = ((static_cast<std::uint64_t>(h.width) * h.bitsPerPixel + 31) / 32) * 4;
+  const std::uint64_t stride =
+      ((static_cast<std::uint64_t>(h.width) * h.bitsPerPixel + 31) / 32) * 4;
   if (static_cast<std::uint64_t>(h.height) > bytes.size() / stride) {
     in.Fail("the file is truncated or its header lies (pixel data beyond the end).");
   }

@@ -54,8 +54,11 @@ void DecodeRle(std::span<const std::uint8_t> data, int bitsPerPixel, int width, 
       continue;
     }
     switch (value) {
-      case 0: cursor.EndOfLine(); break;
-      case 1: return;
+      case 0:
+        cursor.EndOfLine();
+        break;
+      case 1:
+        return;
       case 2:
         if (at + 2 > data.size()) return;
         cursor.Move(data[at], data[at + 1]);
@@ -65,8 +68,8 @@ void DecodeRle(std::span<const std::uint8_t> data, int bitsPerPixel, int width, 
         const std::size_t bytes = bitsPerPixel == 8 ? value : (value + 1u) / 2;
         if (at + bytes > data.size()) return;
         for (int i = 0; i < value; ++i) {
-          cursor.Put(PixelOf(data[at + static_cast<std::size_t>(i * bitsPerPixel / 8)], i,
-                             bitsPerPixel));
+          cursor.Put(
+              PixelOf(data[at + static_cast<std::size_t>(i * bitsPerPixel / 8)], i, bitsPerPixel));
         }
         at += bytes + bytes % 2;
       }

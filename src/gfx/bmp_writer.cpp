@@ -48,7 +48,8 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap32& bitmap, BmpFormat format) {
   if (bitmap.Empty()) throw Error("An empty bitmap cannot be written.");
   const std::vector<Color> palette = bpp <= 8 ? PaletteOf(bitmap, bpp) : std::vector<Color>{};
   std::unordered_map<Color, std::uint32_t> indexOf;
-  for (std::size_t i = 0; i < palette.size(); ++i) indexOf[palette[i]] = static_cast<std::uint32_t>(i);
+  for (std::size_t i = 0; i < palette.size(); ++i)
+    indexOf[palette[i]] = static_cast<std::uint32_t>(i);
 
   const int width = bitmap.Width(), height = bitmap.Height();
   const std::uint32_t stride = ((static_cast<std::uint32_t>(width) * bpp + 31) / 32) * 4;
@@ -92,7 +93,8 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap32& bitmap, BmpFormat format) {
       } else {
         const int perByte = 8 / bpp;
         const int shift = 8 - bpp * (x % perByte + 1);
-        bytes[ux / static_cast<std::size_t>(perByte)] |= static_cast<std::uint8_t>(indexOf[c] << shift);
+        bytes[ux / static_cast<std::size_t>(perByte)] |=
+            static_cast<std::uint8_t>(indexOf[c] << shift);
       }
     }
     out.insert(out.end(), bytes.begin(), bytes.end());
@@ -103,7 +105,8 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap32& bitmap, BmpFormat format) {
 void WriteBmpFile(const Bitmap32& bitmap, const std::string& path, BmpFormat format) {
   const std::vector<std::uint8_t> bytes = WriteBmp(bitmap, format);
   std::ofstream file(Utf8Path(path), std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   if (!file) throw Error("Cannot write the bitmap \"" + path + "\".");
 }
 

@@ -100,8 +100,8 @@ void Canvas::Ellipse(const Rect& rect) {
   for (int y = r.top; y < r.bottom; ++y) {
     for (int x = r.left; x < r.right; ++x) {
       if (!inside(x, y)) continue;
-      const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) ||
-                        !inside(x, y + 1);
+      const bool edge =
+          !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
       if (edge) {
         Plot(x, y, outline);
       } else if (!brush.hollow) {

@@ -64,7 +64,8 @@ class Canvas {
   int TextHeight(std::string_view text) { return TextExtent(text).height; }
 
   // Copies the part `from` of `source` with its top-left at (x, y).
-  void Draw(int x, int y, const Bitmap32& source, const Rect& from, CopyMode mode = CopyMode::kCopy) {
+  void Draw(int x, int y, const Bitmap32& source, const Rect& from,
+            CopyMode mode = CopyMode::kCopy) {
     Blit(target_, x, y, source, from, mode);
   }
   void Draw(int x, int y, const Bitmap32& source) {

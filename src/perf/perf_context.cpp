@@ -27,9 +27,7 @@ void PerfContext::ReleasePerfData(const TPerfData* data) {
 
 void PerfContext::AddReader(const PerfObjectReader& reader) { readers_.push_back(&reader); }
 
-void PerfContext::RemoveReader(const PerfObjectReader& reader) {
-  std::erase(readers_, &reader);
-}
+void PerfContext::RemoveReader(const PerfObjectReader& reader) { std::erase(readers_, &reader); }
 
 std::string PerfContext::QueryValueName() const {
   if (fullObjectLists_ > 0) return "Global";

@@ -10,10 +10,10 @@
 #include "perf/perf_data.h"
 #include "perf/perf_title_tables.h"
 #include "perf/replay_file.h"
-#include "platform/utf16_text.h"
 #include "platform/clock.h"
 #include "platform/datetime.h"
 #include "platform/registry.h"
+#include "platform/utf16_text.h"
 
 namespace haltwise {
 

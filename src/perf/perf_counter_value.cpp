@@ -223,10 +223,14 @@ double CalcValue(const TPerfMonitorCounterValue& record, std::int64_t nowFileTim
 
 std::string CounterUnits(std::uint32_t counterType) {
   switch (counterType & kDisplayMask) {
-    case kDisplayPerSec: return "/sec";
-    case kDisplayPercent: return "%";
-    case kDisplaySeconds: return "secs";
-    default: return "";
+    case kDisplayPerSec:
+      return "/sec";
+    case kDisplayPercent:
+      return "%";
+    case kDisplaySeconds:
+      return "secs";
+    default:
+      return "";
   }
 }
 

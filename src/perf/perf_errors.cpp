@@ -17,14 +17,20 @@ Error ListIndexError(int index) {
 
 std::string SystemErrorText(long code) {
   switch (code) {
-    case win::kErrorFileNotFound: return "The system cannot find the file specified.";
-    case win::kErrorAccessDenied: return "Access is denied.";
-    case win::kErrorInvalidHandle: return "The handle is invalid.";
+    case win::kErrorFileNotFound:
+      return "The system cannot find the file specified.";
+    case win::kErrorAccessDenied:
+      return "Access is denied.";
+    case win::kErrorInvalidHandle:
+      return "The handle is invalid.";
     case win::kErrorNotEnoughMemory:
       return "Not enough memory resources are available to process this command.";
-    case win::kErrorInvalidParameter: return "The parameter is incorrect.";
-    case win::kErrorMoreData: return "More data is available.";
-    default: return "System error " + std::to_string(code) + ".";
+    case win::kErrorInvalidParameter:
+      return "The parameter is incorrect.";
+    case win::kErrorMoreData:
+      return "More data is available.";
+    default:
+      return "System error " + std::to_string(code) + ".";
   }
 }
 

@@ -199,8 +199,9 @@ std::string TPerfMonitorItem::KeyOfInstance(std::int32_t index) {
   return key;
 }
 
-TPerfMonitorCounterValue* TPerfMonitorItem::RecordInPlace(std::int32_t index, const std::string& name,
-                                                         const std::string& key) const {
+TPerfMonitorCounterValue* TPerfMonitorItem::RecordInPlace(std::int32_t index,
+                                                          const std::string& name,
+                                                          const std::string& key) const {
   if (static_cast<std::size_t>(index) >= records_.size()) return nullptr;
   TPerfMonitorCounterValue& record = *records_[static_cast<std::size_t>(index)];
   return !record.Seen && record.InstanceName == name && record.Key == key ? &record : nullptr;

@@ -64,8 +64,8 @@ const std::vector<std::string>& PerfTitleTables::AvailableLanguages() {
   if (languagesRead_) return languages_;
   languagesRead_ = true;  // a failed enumeration is not tried again
   ScopedRegKey perflib(registry_);
-  if (registry_.OpenKeyEx(win::kHKeyLocalMachine, kPerflibKey, win::kKeyRead,
-                          perflib.Receive()) != win::kErrorSuccess) {
+  if (registry_.OpenKeyEx(win::kHKeyLocalMachine, kPerflibKey, win::kKeyRead, perflib.Receive()) !=
+      win::kErrorSuccess) {
     return languages_;
   }
   for (std::uint32_t index = 0;; ++index) {

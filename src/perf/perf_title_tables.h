@@ -77,8 +77,8 @@ class PerfTitleTables {
   // The (index, title) lines of a Perflib table: index texts rewritten in
   // plain decimal, blank titles dropped. Empty when the key or the value
   // cannot be read; an index that is not an integer fails.
-  std::vector<std::pair<std::string, std::string>> ReadPerflibTable(
-      const std::string& localeId, const std::string& tableName);
+  std::vector<std::pair<std::string, std::string>> ReadPerflibTable(const std::string& localeId,
+                                                                    const std::string& tableName);
 
  private:
   void LoadFromPerflib(TPerfInfoData& data);

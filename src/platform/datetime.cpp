@@ -76,8 +76,8 @@ CalendarDate DecodeDate(DateTime value) {
 }
 
 TimeOfDay DecodeTime(DateTime value) {
-  std::int64_t ms = std::llround(std::fabs(value) * kMsPerDay) %
-                    static_cast<std::int64_t>(kMsPerDay);
+  std::int64_t ms =
+      std::llround(std::fabs(value) * kMsPerDay) % static_cast<std::int64_t>(kMsPerDay);
   TimeOfDay t;
   t.millisecond = static_cast<int>(ms % 1000);
   ms /= 1000;
@@ -93,8 +93,8 @@ bool SystemTimeToFileTime(const SystemTime& time, std::int64_t* fileTime) {
       !IsValidTime(time.hour, time.minute, time.second, time.milliseconds) || time.year < 1601) {
     return false;
   }
-  const std::int64_t days = DaysFromCivil(time.year, time.month, time.day) - kEpochDays +
-                            kDaysFrom1601To1899;
+  const std::int64_t days =
+      DaysFromCivil(time.year, time.month, time.day) - kEpochDays + kDaysFrom1601To1899;
   const std::int64_t ms =
       ((static_cast<std::int64_t>(time.hour) * 60 + time.minute) * 60 + time.second) * 1000 +
       time.milliseconds;

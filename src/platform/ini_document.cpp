@@ -41,10 +41,17 @@ std::int32_t ParseProfileInt(std::string_view text) {
   unsigned base = 10;
   if (i + 1 < text.size() && text[i] == '0') {
     switch (text[i + 1]) {
-      case 'b': base = 2; break;
-      case 'o': base = 8; break;
-      case 'x': base = 16; break;
-      default: break;
+      case 'b':
+        base = 2;
+        break;
+      case 'o':
+        base = 8;
+        break;
+      case 'x':
+        base = 16;
+        break;
+      default:
+        break;
     }
     if (base != 10) i += 2;
   }
@@ -86,7 +93,8 @@ std::string IniDocument::GetString(const std::string& section, const std::string
   return WithoutQuotes(*line->value);
 }
 
-int IniDocument::GetInt(const std::string& section, const std::string& key, int defaultValue) const {
+int IniDocument::GetInt(const std::string& section, const std::string& key,
+                        int defaultValue) const {
   const std::string text = GetString(section, key, "");
   if (text.empty()) return defaultValue;
   return ParseProfileInt(std::string_view(text).substr(0, kIntTextLimit));
@@ -135,7 +143,8 @@ bool IniDocument::IsBlank(const Line& line) {
   return !line.isSection && line.name.empty() && !line.value;
 }
 
-const IniDocument::Line* IniDocument::Find(const std::string& section, const std::string& key) const {
+const IniDocument::Line* IniDocument::Find(const std::string& section,
+                                           const std::string& key) const {
   const auto range = SectionRange(section);
   if (!range) return nullptr;
   for (std::size_t i = range->begin; i < range->end; ++i) {

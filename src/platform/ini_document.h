@@ -34,7 +34,7 @@ class IniDocument {
 
  private:
   struct Line {
-    std::string text;                  // as in the file, without the line break
+    std::string text;  // as in the file, without the line break
     bool isSection = false;
     std::string name;                  // section name, or key
     std::optional<std::string> value;  // entries with "=" only

@@ -11,8 +11,7 @@ class PrivateProfile {
   virtual ~PrivateProfile() = default;
 
   virtual std::string GetString(const std::string& section, const std::string& key,
-                                const std::string& defaultValue,
-                                const std::string& fileName) = 0;
+                                const std::string& defaultValue, const std::string& fileName) = 0;
   // As Windows reads it: an absent or empty value gives the default;
   // otherwise leading blanks, an optional sign, decimal digits (hexadecimal
   // after "0x") up to the first other character: "12abc" gives 12 and "abc"

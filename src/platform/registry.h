@@ -13,17 +13,16 @@ class Registry {
  public:
   virtual ~Registry() = default;
 
-  virtual long OpenKeyEx(win::RegKey parent, const std::string& subKey,
-                         std::uint32_t access, win::RegKey* result) = 0;
+  virtual long OpenKeyEx(win::RegKey parent, const std::string& subKey, std::uint32_t access,
+                         win::RegKey* result) = 0;
   // RegCreateKeyEx; `created` (may be null) tells whether the key was new.
-  virtual long CreateKeyEx(win::RegKey parent, const std::string& subKey,
-                           std::uint32_t access, win::RegKey* result,
-                           bool* created) = 0;
+  virtual long CreateKeyEx(win::RegKey parent, const std::string& subKey, std::uint32_t access,
+                           win::RegKey* result, bool* created) = 0;
   // RegQueryValueEx without the type output. `data` may be null to ask
   // for the size only; on return `*size` holds the bytes written or needed.
   // Text values (REG_SZ, REG_MULTI_SZ...) come as UTF-8, zeros kept.
-  virtual long QueryValueEx(win::RegKey key, const std::string& valueName,
-                            std::uint8_t* data, std::uint32_t* size) = 0;
+  virtual long QueryValueEx(win::RegKey key, const std::string& valueName, std::uint8_t* data,
+                            std::uint32_t* size) = 0;
   // RegEnumKeyEx, the name in UTF-8: `*nameSize` is the buffer size in bytes
   // including the terminator on entry, the name length without it on success.
   virtual long EnumKeyEx(win::RegKey key, std::uint32_t index, char* name,
@@ -42,7 +41,10 @@ class ScopedRegKey {
   ScopedRegKey& operator=(const ScopedRegKey&) = delete;
   ~ScopedRegKey() { Close(); }
 
-  win::RegKey* Receive() { Close(); return &key_; }
+  win::RegKey* Receive() {
+    Close();
+    return &key_;
+  }
   win::RegKey Get() const { return key_; }
   bool IsOpen() const { return key_ != 0; }
   void Close() {

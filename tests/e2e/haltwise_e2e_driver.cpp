@@ -73,19 +73,21 @@ class App {
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     const std::wstring folder = haltwise::Widen(exe.substr(0, exe.find_last_of("\\/") + 1));
-    Check(CreateProcessW(haltwise::Widen(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                         0, nullptr, folder.empty() ? nullptr : folder.c_str(), &si,
-                         &process_) != FALSE,
-          "Haltwise.exe started: " + arguments);
+    Check(
+        CreateProcessW(haltwise::Widen(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                       nullptr, folder.empty() ? nullptr : folder.c_str(), &si, &process_) != FALSE,
+        "Haltwise.exe started: " + arguments);
   }
   ~App() {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 9);
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+      TerminateProcess(process_.hProcess, 9);
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
   }
 
   bool Ended(std::chrono::milliseconds timeout) const {
-    return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+    return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) ==
+           WAIT_OBJECT_0;
   }
 
   // A top-level window of the program with this class (and title, if given).
@@ -112,7 +114,9 @@ class App {
     return search.found;
   }
 
-  HWND Main(bool visibleOnly = true) const { return TopLevel("HaltwiseMainWindow", "", visibleOnly); }
+  HWND Main(bool visibleOnly = true) const {
+    return TopLevel("HaltwiseMainWindow", "", visibleOnly);
+  }
 
   HWND WaitMain() {
     HWND main = WaitFor([this] { return Main(); }, 20s);
@@ -186,7 +190,8 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 std::string BoxText(HWND box) {
   std::string text;
   for (HWND w : Children(box)) {
-    if (ClassOf(w) == "Static" && !TextOf(w).empty()) text += (text.empty() ? "" : " | ") + TextOf(w);
+    if (ClassOf(w) == "Static" && !TextOf(w).empty())
+      text += (text.empty() ? "" : " | ") + TextOf(w);
   }
   return text;
 }
@@ -238,7 +243,8 @@ void Place(HWND main, int slot) {
 }
 
 void Ready(HWND main) {
-  Check(WaitStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 30s),
+  Check(WaitStatus(
+            main, [](const std::string& s) { return s == "No shutdown in progress."; }, 30s),
         "status \"No shutdown in progress.\" after the first activation");
 }
 
@@ -263,8 +269,9 @@ void CountDown(const std::string& exe, Screenshots& shots, bool cancel) {
   Place(main, cancel ? 1 : 0);
   Ready(main);
   Click(main, "Start!");
-  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
-              "status: ");
+  CheckStatus(
+      main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+      "status: ");
   Check(ChildWithText(main, "Stop!") != nullptr, "Start reads \"Stop!\"");
   shots.Take("armed");
 
@@ -279,17 +286,20 @@ void CountDown(const std::string& exe, Screenshots& shots, bool cancel) {
 
   if (cancel) {
     Click(confirm, "Cancel !!");
-    Check(WaitFor([&]() -> HWND { return app.TopLevel("HaltwiseConfirm") ? nullptr : main; }, 5s) != nullptr,
+    Check(WaitFor([&]() -> HWND { return app.TopLevel("HaltwiseConfirm") ? nullptr : main; }, 5s) !=
+              nullptr,
           "dialog closed by \"Cancel !!\"");
     std::this_thread::sleep_for(2s);
     Check(app.TopLevel("#32770") == nullptr, "no message box after the cancel");
     Check(ChildWithText(main, "Stop!") != nullptr, "the window stays armed");
-    Check(StartsWith(Status(main), "Shutdown Cancelled."), "status after the cancel: " + Status(main));
+    Check(StartsWith(Status(main), "Shutdown Cancelled."),
+          "status after the cancel: " + Status(main));
     shots.Take("cancelled");
     Click(main, "Stop!");
     Check(ChildWithText(main, "Start!") != nullptr, "\"Stop!\" disarms");
-    CheckStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s,
-          "status after Stop: ");
+    CheckStatus(
+        main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s,
+        "status after Stop: ");
     shots.Take("stopped");
     return;
   }
@@ -311,8 +321,10 @@ void Disk(const std::string& exe, Screenshots& shots) {
   SendMessageA(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1"));
   Check(TextOf(minutes) == "1", "minutes set to 1");
   Click(main, "Start!");
-  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Disk Transfer under 10 KBytes for "); }, 5s,
-              "status: ");
+  CheckStatus(
+      main,
+      [](const std::string& s) { return StartsWith(s, "Disk Transfer under 10 KBytes for "); }, 5s,
+      "status: ");
   shots.Take("armed");
   HWND confirm = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 100s);
   Check(confirm != nullptr, "the quiet disk made the watch fall due");
@@ -363,15 +375,19 @@ void Session(const std::string& exe, Screenshots& shots) {
   Place(main, 0);
   Ready(main);
   Click(main, "Start!");
-  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
-        "armed: ");
+  CheckStatus(
+      main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+      "armed: ");
   const std::string ini = exe.substr(0, exe.find_last_of("\\/") + 1) + "Haltwise.ini";
   DeleteFileA(ini.c_str());
   DWORD_PTR answer = 0;
-  SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+  SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                      &answer);
   Check(answer == TRUE, "WM_QUERYENDSESSION answered TRUE");
-  SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, nullptr);
-  Check(GetFileAttributesA(ini.c_str()) != INVALID_FILE_ATTRIBUTES, "Haltwise.ini written at WM_ENDSESSION");
+  SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                      nullptr);
+  Check(GetFileAttributesA(ini.c_str()) != INVALID_FILE_ATTRIBUTES,
+        "Haltwise.ini written at WM_ENDSESSION");
   Check(ChildWithText(main, "Start!") != nullptr, "the watch ended");
   Check(Status(main) == "No shutdown in progress.", "status: " + Status(main));
   shots.Take("ended");
@@ -393,8 +409,9 @@ void BadSkin(const std::string& exe, Screenshots& shots) {
   Ready(main);
   Check(app.TopLevel("#32770") == nullptr, "no second box");
   Click(main, "Start!");
-  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
-        "the command line's count-down armed: ");
+  CheckStatus(
+      main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+      "the command line's count-down armed: ");
   shots.Take("armed");
   Click(main, "Stop!");
 }
@@ -409,8 +426,9 @@ void Rehearsal(const std::string& exe, Screenshots& shots) {
   Place(main, 0);
   Ready(main);
   Click(main, "Start!");
-  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
-              "armed: ");
+  CheckStatus(
+      main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+      "armed: ");
   bool confirmed = false;
   HWND box = WaitFor(
       [&] {
@@ -428,8 +446,8 @@ void Rehearsal(const std::string& exe, Screenshots& shots) {
         "nothing else shown");
   Check(!app.Ended(0ms) && IsWindow(main), "the program goes on");
   Click(main, "Stop!");
-  const bool stopped =
-      WaitStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s);
+  const bool stopped = WaitStatus(
+      main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s);
   Check(stopped, "\"Stop!\" ends the watch: " + Status(main));
   shots.Take("stopped");
 }
@@ -455,7 +473,8 @@ void Scaled(const std::string& exe, Screenshots& shots, int dpi) {
   HDC screen = GetDC(nullptr);
   const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  Check(screenDpi == dpi, "the screen is at " + std::to_string(dpi) + " DPI: " + std::to_string(screenDpi));
+  Check(screenDpi == dpi,
+        "the screen is at " + std::to_string(dpi) + " DPI: " + std::to_string(screenDpi));
   const haltwise::DpiScale scale(dpi);
   const bool confirm = dpi == 144;
   App app(exe, confirm ? "MODE=COUNTDOWN MINUTES=1 ACTION=SHUTDOWN /testonly" : "");
@@ -465,19 +484,28 @@ void Scaled(const std::string& exe, Screenshots& shots, int dpi) {
   RECT window;
   GetWindowRect(main, &window);
   const int width = window.right - window.left, height = window.bottom - window.top;
-  Check(width == scale(haltwise::layout::kFormWidth) && height == scale(haltwise::layout::kFormHeight),
+  Check(width == scale(haltwise::layout::kFormWidth) &&
+            height == scale(haltwise::layout::kFormHeight),
         "window " + std::to_string(width) + " x " + std::to_string(height));
 
   namespace layout = haltwise::layout;
   const std::pair<const char*, haltwise::Rect> placed[] = {
-      {"Haltwise v2.0", layout::kTitle},        {"Help", layout::kHelp},
-      {"Hide", layout::kHide},                  {"Close", layout::kClose},
-      {"CPU Idle Time", layout::ModeButton(0)}, {"Scheduled", layout::ModeButton(1)},
-      {"Count Down", layout::ModeButton(2)},    {"Network Usage", layout::ModeButton(3)},
-      {"Disk Usage", layout::ModeButton(4)},    {"Custom", layout::ModeButton(5)},
-      {"Logoff", layout::Toggle(0)},            {"Reboot", layout::Toggle(1)},
-      {"Shutdown - Power off", layout::Toggle(2)}, {"Suspend - Stand by", layout::Toggle(3)},
-      {"Hibernate", layout::Toggle(4)},         {"Force Selected Action", layout::Toggle(5)},
+      {"Haltwise v2.0", layout::kTitle},
+      {"Help", layout::kHelp},
+      {"Hide", layout::kHide},
+      {"Close", layout::kClose},
+      {"CPU Idle Time", layout::ModeButton(0)},
+      {"Scheduled", layout::ModeButton(1)},
+      {"Count Down", layout::ModeButton(2)},
+      {"Network Usage", layout::ModeButton(3)},
+      {"Disk Usage", layout::ModeButton(4)},
+      {"Custom", layout::ModeButton(5)},
+      {"Logoff", layout::Toggle(0)},
+      {"Reboot", layout::Toggle(1)},
+      {"Shutdown - Power off", layout::Toggle(2)},
+      {"Suspend - Stand by", layout::Toggle(3)},
+      {"Hibernate", layout::Toggle(4)},
+      {"Force Selected Action", layout::Toggle(5)},
       {"Start!", layout::kStart},
   };
   for (const auto& [caption, design] : placed) {
@@ -500,10 +528,12 @@ void Scaled(const std::string& exe, Screenshots& shots, int dpi) {
     Check(about != nullptr, "about box shown");
     RECT r;
     GetWindowRect(about, &r);
-    Check(r.right - r.left == scale(300), "about box " + std::to_string(r.right - r.left) + " wide");
+    Check(r.right - r.left == scale(300),
+          "about box " + std::to_string(r.right - r.left) + " wide");
     shots.Take("about");
     Click(about, "OK");
-    Check(WaitFor([&]() -> HWND { return app.TopLevel("HaltwiseAbout") ? nullptr : main; }, 5s) != nullptr,
+    Check(WaitFor([&]() -> HWND { return app.TopLevel("HaltwiseAbout") ? nullptr : main; }, 5s) !=
+              nullptr,
           "about box closed by \"OK\"");
   }
 
@@ -513,8 +543,9 @@ void Scaled(const std::string& exe, Screenshots& shots, int dpi) {
     Click(main, "Shutdown - Power off");
   }
   Click(main, "Start!");
-  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
-        "armed: ");
+  CheckStatus(
+      main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+      "armed: ");
   shots.Take("armed");
   if (confirm) {
     HWND dialog = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 80s);
@@ -528,12 +559,13 @@ void Scaled(const std::string& exe, Screenshots& shots, int dpi) {
           "\"Cancel !!\" at its scaled place");
     shots.Take("confirm");
     Click(dialog, "Cancel !!");
-    Check(WaitFor([&]() -> HWND { return app.TopLevel("HaltwiseConfirm") ? nullptr : main; }, 5s) != nullptr,
+    Check(WaitFor([&]() -> HWND { return app.TopLevel("HaltwiseConfirm") ? nullptr : main; }, 5s) !=
+              nullptr,
           "dialog closed by \"Cancel !!\"");
   }
   Click(main, "Stop!");
-  CheckStatus(main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s,
-        "stopped: ");
+  CheckStatus(
+      main, [](const std::string& s) { return s == "No shutdown in progress."; }, 5s, "stopped: ");
 }
 
 // Waits for the confirmation dialog of `app`.
@@ -563,14 +595,15 @@ void Snooze(const std::string& exe, Screenshots& shots) {
   Click(confirm, "Snooze");
   const auto snoozed = Clock::now();
   Check(WaitConfirmGone(app, main), "dialog closed by \"Snooze\"");
-  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Snoozed until "); }, 5s,
-        "status: ");
+  CheckStatus(
+      main, [](const std::string& s) { return StartsWith(s, "Snoozed until "); }, 5s, "status: ");
   Check(app.TopLevel("#32770") == nullptr, "nothing carried out at the snooze");
   Check(ChildWithText(main, "Stop!") != nullptr, "the watch goes on");
   shots.Take("snoozed");
 
   confirm = WaitConfirm(app, 90s);
-  const auto after = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - snoozed).count();
+  const auto after =
+      std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - snoozed).count();
   Check(confirm != nullptr, "confirmation back after the snooze");
   Check(after >= 55 && after <= 75, "back " + std::to_string(after) + " s after the snooze");
   shots.Take("confirm-again");
@@ -590,12 +623,16 @@ void Warning(const std::string& exe, Screenshots& shots) {
   Click(main, "Start!");
   const auto started = Clock::now();
   const auto warning = [&](const char* text) { return app.TopLevel("tooltips_class32", text); };
-  HWND early = WaitFor([&] { return warning("Haltwise will shut down the computer in 5 minutes."); }, 5s);
+  HWND early =
+      WaitFor([&] { return warning("Haltwise will shut down the computer in 5 minutes."); }, 5s);
   Check(early == nullptr, "no 5-minute warning for a 2-minute count-down");
-  HWND tip = WaitFor([&] { return warning("Haltwise will shut down the computer in 1 minute."); }, 80s);
-  const auto after = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - started).count();
+  HWND tip =
+      WaitFor([&] { return warning("Haltwise will shut down the computer in 1 minute."); }, 80s);
+  const auto after =
+      std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - started).count();
   Check(tip != nullptr, "balloon \"Haltwise will shut down the computer in 1 minute.\"");
-  Check(after >= 55 && after <= 70, "the warning came " + std::to_string(after) + " s after the start");
+  Check(after >= 55 && after <= 70,
+        "the warning came " + std::to_string(after) + " s after the start");
   shots.Take("one-minute");
   Click(main, "Stop!");
   Check(ChildWithText(main, "Start!") != nullptr, "\"Stop!\" disarms");
@@ -609,7 +646,8 @@ void ConfirmKeys(const std::string& exe, Screenshots& shots) {
   GetLocalTime(&today);
   char date[16];
   std::snprintf(date, sizeof date, "%04u%02u%02u", today.wYear, today.wMonth, today.wDay);
-  App app(exe, std::string("MODE=SCHEDULED DATE=") + date + " TIME=000000 ACTION=SHUTDOWN /testonly");
+  App app(exe,
+          std::string("MODE=SCHEDULED DATE=") + date + " TIME=000000 ACTION=SHUTDOWN /testonly");
   HWND main = app.WaitMain();
   Place(main, 1);
   Ready(main);
@@ -640,7 +678,8 @@ void ConfirmKeys(const std::string& exe, Screenshots& shots) {
     Check(WaitConfirmGone(app, main), std::string(way.name) + ": dialog closed");
     std::this_thread::sleep_for(2s);
     Check(app.TopLevel("#32770") == nullptr, std::string(way.name) + ": nothing carried out");
-    Check(!StartsWith(Status(main), "Snoozed"), std::string(way.name) + ": not snoozed: " + Status(main));
+    Check(!StartsWith(Status(main), "Snoozed"),
+          std::string(way.name) + ": not snoozed: " + Status(main));
     shots.Take(way.name);
     if (ChildWithText(main, "Stop!")) Click(main, "Stop!");
     Check(WaitFor([&] { return ChildWithText(main, "Start!"); }, 5s) != nullptr,
@@ -660,7 +699,8 @@ std::vector<std::string> ComboItems(HWND combo) {
   std::vector<std::string> items;
   const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+    std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1,
+                      L'\0');
     SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
     items.push_back(haltwise::Narrow(item.c_str()));
   }
@@ -730,8 +770,8 @@ void Unicode(const std::string& exe, Screenshots& shots) {
   wchar_t stored[256] = {};
   GetPrivateProfileStringW(L"Custom", L"PerformanceInstanceName", L"", stored, std::size(stored),
                            haltwise::Widen(ini).c_str());
-  Check(haltwise::Narrow(stored) == kEditor, "Haltwise.ini keeps the process's name: " +
-                                                 haltwise::Narrow(stored));
+  Check(haltwise::Narrow(stored) == kEditor,
+        "Haltwise.ini keeps the process's name: " + haltwise::Narrow(stored));
   {
     App app(exe, "");
     HWND main = app.WaitMain();
@@ -752,10 +792,12 @@ void Unicode(const std::string& exe, Screenshots& shots) {
   Place(main, 0);
   Ready(main);
   Click(main, "Start!");
-  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
-        "armed: ");
-  CheckStatus(main, [](const std::string& s) { return StartsWith(s, "Time limit reached, but CPU"); }, 90s,
-        "cancelled by the busy processor: ");
+  CheckStatus(
+      main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
+      "armed: ");
+  CheckStatus(
+      main, [](const std::string& s) { return StartsWith(s, "Time limit reached, but CPU"); }, 90s,
+      "cancelled by the busy processor: ");
   Check(app.TopLevel("#32770") == nullptr, "no error box: the user's SID was found");
   shots.Take("cancelled");
   Click(main, "Close");
@@ -769,11 +811,13 @@ void Lists(HWND main, Screenshots& shots) {
   HWND adapters = ChildOfClass(main, "ComboBox");
   Check(adapters != nullptr, "the adapter list is shown");
   const std::vector<std::string> names = ComboItems(adapters);
-  const std::string wired = "\xD0\xA1\xD0\xB5\xD1\x82\xD0\xB5\xD0\xB2\xD0\xBE\xD0\xB9 "
-                            "\xD0\xB0\xD0\xB4\xD0\xB0\xD0\xBF\xD1\x82\xD0\xB5\xD1\x80 "
-                            "Realtek PCIe GbE";  // "Сетевой адаптер ..."
-  const std::string wireless = "\xE7\x84\xA1\xE7\xB7\x9A\xE7\xB6\xB2\xE8\xB7\xAF\xE5\x8D\xA1 "
-                               "Wi-Fi 6 AX201";  // "無線網路卡 ..."
+  const std::string wired =
+      "\xD0\xA1\xD0\xB5\xD1\x82\xD0\xB5\xD0\xB2\xD0\xBE\xD0\xB9 "
+      "\xD0\xB0\xD0\xB4\xD0\xB0\xD0\xBF\xD1\x82\xD0\xB5\xD1\x80 "
+      "Realtek PCIe GbE";  // "Сетевой адаптер ..."
+  const std::string wireless =
+      "\xE7\x84\xA1\xE7\xB7\x9A\xE7\xB6\xB2\xE8\xB7\xAF\xE5\x8D\xA1 "
+      "Wi-Fi 6 AX201";  // "無線網路卡 ..."
   Check(Contains(names, wired) && Contains(names, wireless),
         "the adapters keep their names (" + std::to_string(names.size()) + " listed)");
   Choose(main, adapters, wireless);
@@ -785,7 +829,8 @@ void Lists(HWND main, Screenshots& shots) {
   Check(objects != nullptr, "the object list is shown");
   Choose(main, objects, "Process");
   HWND counters = ChildOfClass(main, "ComboBox", 1);
-  const std::vector<std::string> counterNames = counters ? ComboItems(counters) : std::vector<std::string>();
+  const std::vector<std::string> counterNames =
+      counters ? ComboItems(counters) : std::vector<std::string>();
   Check(!counterNames.empty(), "the counters of \"Process\" are listed");
   Choose(main, counters, counterNames.front());
   HWND instances = ChildOfClass(main, "ComboBox", 2);
@@ -810,8 +855,11 @@ void Raise(HWND main) {
 void AdapterGone(const std::string& exe, Screenshots& shots) {
   using Clock = std::chrono::steady_clock;
   const std::string wifi = "Intel[R] Wi-Fi 6 AX201 160MHz";
-  const std::string missing = "Network interface \"" + wifi + "\" is missing. Network Usage waits for it.";
-  auto watching = [](const std::string& s) { return StartsWith(s, "Network usage under 10 KBytes for "); };
+  const std::string missing =
+      "Network interface \"" + wifi + "\" is missing. Network Usage waits for it.";
+  auto watching = [](const std::string& s) {
+    return StartsWith(s, "Network usage under 10 KBytes for ");
+  };
   App app(exe, "ACTION=SHUTDOWN /testonly");
   HWND main = app.WaitMain();
   Place(main, 3);
@@ -829,7 +877,8 @@ void AdapterGone(const std::string& exe, Screenshots& shots) {
   Raise(main);
   shots.Take("armed");
 
-  Check(WaitStatus(main, [&](const std::string& s) { return s == missing; }, 40s),
+  Check(WaitStatus(
+            main, [&](const std::string& s) { return s == missing; }, 40s),
         "the status says the adapter is missing");
   Check(WideTextOf(adapters) == wifi, "the choice is kept while missing: " + WideTextOf(adapters));
   Raise(main);
@@ -848,7 +897,8 @@ void AdapterGone(const std::string& exe, Screenshots& shots) {
   HWND confirm = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 75s);
   Check(confirm != nullptr, "a quiet minute after the adapter came back the watch falls due");
   const auto after = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - back);
-  Check(after >= 55s, "due a minute after the adapter came back: " + std::to_string(after.count()) + " s");
+  Check(after >= 55s,
+        "due a minute after the adapter came back: " + std::to_string(after.count()) + " s");
   shots.Take("due");
   HWND box = WaitFor([&] { return app.TopLevel("#32770", "Haltwise"); }, 20s);
   Check(box && BoxText(box) == "Test Shutdown mode 9", "message box: " + (box ? BoxText(box) : ""));
@@ -870,7 +920,8 @@ std::vector<std::string> Arguments() {
 int main() {
   const std::vector<std::string> argv = Arguments();
   if (argv.size() != 4) {
-    std::fprintf(stderr, "usage: haltwise_e2e_driver <journey> <Haltwise.exe> <screenshot folder>\n");
+    std::fprintf(stderr,
+                 "usage: haltwise_e2e_driver <journey> <Haltwise.exe> <screenshot folder>\n");
     return 2;
   }
   // Coordinates and screenshots in real pixels at every display scale.
@@ -878,21 +929,36 @@ int main() {
   const std::string journey = argv[1], exe = argv[2];
   Screenshots shots(argv[3], journey);
   try {
-    if (journey == "startup") Startup(exe, shots);
-    else if (journey == "countdown") CountDown(exe, shots, false);
-    else if (journey == "cancel") CountDown(exe, shots, true);
-    else if (journey == "disk") Disk(exe, shots);
-    else if (journey == "adapter-gone") AdapterGone(exe, shots);
-    else if (journey == "balloon") Balloon(exe, shots);
-    else if (journey == "tray") Tray(exe, shots);
-    else if (journey == "session") Session(exe, shots);
-    else if (journey == "badskin") BadSkin(exe, shots);
-    else if (journey == "rehearsal") Rehearsal(exe, shots);
-    else if (journey == "unicode") Unicode(exe, shots);
-    else if (journey.rfind("scale", 0) == 0) Scaled(exe, shots, std::atoi(journey.c_str() + 5));
-    else if (journey == "later") Snooze(exe, shots);
-    else if (journey == "heads-up") Warning(exe, shots);
-    else if (journey == "confirm-keys") ConfirmKeys(exe, shots);
+    if (journey == "startup")
+      Startup(exe, shots);
+    else if (journey == "countdown")
+      CountDown(exe, shots, false);
+    else if (journey == "cancel")
+      CountDown(exe, shots, true);
+    else if (journey == "disk")
+      Disk(exe, shots);
+    else if (journey == "adapter-gone")
+      AdapterGone(exe, shots);
+    else if (journey == "balloon")
+      Balloon(exe, shots);
+    else if (journey == "tray")
+      Tray(exe, shots);
+    else if (journey == "session")
+      Session(exe, shots);
+    else if (journey == "badskin")
+      BadSkin(exe, shots);
+    else if (journey == "rehearsal")
+      Rehearsal(exe, shots);
+    else if (journey == "unicode")
+      Unicode(exe, shots);
+    else if (journey.rfind("scale", 0) == 0)
+      Scaled(exe, shots, std::atoi(journey.c_str() + 5));
+    else if (journey == "later")
+      Snooze(exe, shots);
+    else if (journey == "heads-up")
+      Warning(exe, shots);
+    else if (journey == "confirm-keys")
+      ConfirmKeys(exe, shots);
     else {
       std::fprintf(stderr, "unknown journey %s\n", journey.c_str());
       return 2;

@@ -48,8 +48,8 @@ TEST_F(Win32EventLogTest, AnUnregisteredSourceStillReports) {
 TEST_F(Win32EventLogTest, ResolvesTheLoggedOnUsersSid) {
   const std::vector<std::uint8_t> sid = LookUpUserSid(security);
   ASSERT_GE(sid.size(), 8u);
-  EXPECT_EQ(sid[0], 1);                          // revision
-  EXPECT_EQ(sid.size(), 8u + 4u * sid[1]);       // header plus sub-authorities
+  EXPECT_EQ(sid[0], 1);                     // revision
+  EXPECT_EQ(sid.size(), 8u + 4u * sid[1]);  // header plus sub-authorities
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST(GdiFontRasteriser, MeasuresAndDrawsSmallFontsWithoutGreys) {
   for (int y = 0; y < zero.Height(); ++y) {
     for (int x = 0; x < zero.Width(); ++x) ink += zero.Ink(x, y) ? 1 : 0;
   }
-  EXPECT_GT(ink, 6);  // a drawn digit...
+  EXPECT_GT(ink, 6);                                 // a drawn digit...
   EXPECT_LT(ink, zero.Width() * zero.Height() / 2);  // ...on white paper
   EXPECT_EQ(fonts.RenderText(kSmallFonts, "").Width(), 0);
 

@@ -79,7 +79,8 @@ TEST(PerfOnWindows, ReplaysAGeneratedFile) {
   options.scenario = Scenario::Quiet;
   options.quietAfter = 3;
   MachineModel machine(options);
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / "haltwise_perf_dump.dat";
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "haltwise_perf_dump.dat";
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     ReplayWriter writer(out, machine.Titles().counter, machine.Titles().help);

@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 // The portable ini reader must read every file as the Windows functions do.
 class PrivateProfileParityTest : public ::testing::Test {
  protected:
-  PrivateProfileParityTest() : path_((fs::temp_directory_path() / "haltwise_parity.ini").string()) {}
+  PrivateProfileParityTest()
+      : path_((fs::temp_directory_path() / "haltwise_parity.ini").string()) {}
   ~PrivateProfileParityTest() override { fs::remove(path_); }
 
   void Write(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
@@ -26,30 +27,64 @@ class PrivateProfileParityTest : public ::testing::Test {
 };
 
 TEST_F(PrivateProfileParityTest, ValuesReadTheSame) {
-  const char* const values[] = {
-      "12", "12abc", "abc", "", "  ", "  7", "-5", "+5", "1 2", "1f", "012", "0x1F", "0X1F", "0x",
-      "x10", "$10", "0b101", "0o17", "  -0x10", "'12'", "\"12\"", "0x7fffffff", "-2147483649",
-      "4294967296", "99999999999", "1234567890123456789012345678901234", " spaced value  ",
-      "'quoted'", "\"  inner  \"", "'a'b'", "\"\"", "\"unbalanced", "'mixed\"", "'", "a=b"};
+  const char* const values[] = {"12",
+                                "12abc",
+                                "abc",
+                                "",
+                                "  ",
+                                "  7",
+                                "-5",
+                                "+5",
+                                "1 2",
+                                "1f",
+                                "012",
+                                "0x1F",
+                                "0X1F",
+                                "0x",
+                                "x10",
+                                "$10",
+                                "0b101",
+                                "0o17",
+                                "  -0x10",
+                                "'12'",
+                                "\"12\"",
+                                "0x7fffffff",
+                                "-2147483649",
+                                "4294967296",
+                                "99999999999",
+                                "1234567890123456789012345678901234",
+                                " spaced value  ",
+                                "'quoted'",
+                                "\"  inner  \"",
+                                "'a'b'",
+                                "\"\"",
+                                "\"unbalanced",
+                                "'mixed\"",
+                                "'",
+                                "a=b"};
   for (const char* value : values) {
     SCOPED_TRACE(value);
     Write(std::string("[S]\r\nk=") + value + "\r\n");
     EXPECT_EQ(portable.GetInt("S", "k", 77, path_), windows.GetInt("S", "k", 77, path_));
-    EXPECT_EQ(portable.GetString("S", "k", "DEF", path_), windows.GetString("S", "k", "DEF", path_));
+    EXPECT_EQ(portable.GetString("S", "k", "DEF", path_),
+              windows.GetString("S", "k", "DEF", path_));
   }
 }
 
 TEST_F(PrivateProfileParityTest, SectionsAndKeysAreFoundTheSame) {
-  Write("top=1\r\n ; comment\r\n[ Sec One ]\r\n  Key One  =  v1  \r\nnovalue\r\nk=first\r\n"
-        "K=second\r\n;c=3\r\n[sec one]\r\nk=third\r\nz=4\r\n[Other]\nlf=yes\n");
+  Write(
+      "top=1\r\n ; comment\r\n[ Sec One ]\r\n  Key One  =  v1  \r\nnovalue\r\nk=first\r\n"
+      "K=second\r\n;c=3\r\n[sec one]\r\nk=third\r\nz=4\r\n[Other]\nlf=yes\n");
   const std::pair<const char*, const char*> lookups[] = {
       {"sec one", "KEY ONE"}, {"SEC ONE", "k"}, {"Sec One", "z"}, {"Sec One", "novalue"},
       {"Sec One", ";c"},      {"other", "LF"},  {"", "top"},      {"missing", "k"}};
   for (const auto& [section, key] : lookups) {
     SCOPED_TRACE(std::string(section) + "/" + key);
-    EXPECT_EQ(portable.GetString(section, key, "D", path_), windows.GetString(section, key, "D", path_));
+    EXPECT_EQ(portable.GetString(section, key, "D", path_),
+              windows.GetString(section, key, "D", path_));
   }
-  EXPECT_EQ(portable.GetString("x", "y", "  def  ", path_), windows.GetString("x", "y", "  def  ", path_));
+  EXPECT_EQ(portable.GetString("x", "y", "  def  ", path_),
+            windows.GetString("x", "y", "  def  ", path_));
 }
 
 TEST_F(PrivateProfileParityTest, WhatOneWritesTheOtherReads) {
@@ -70,7 +105,8 @@ TEST(Win32PrivateProfile, LongValuesAreReadWhole) {
 }
 
 TEST(Win32PrivateProfile, WritingIntoAMissingFolderFails) {
-  const std::string path = (fs::temp_directory_path() / "haltwise no such folder" / "x.ini").string();
+  const std::string path =
+      (fs::temp_directory_path() / "haltwise no such folder" / "x.ini").string();
   EXPECT_FALSE(Win32PrivateProfile().WriteString("S", "k", "v", path));
 }
 

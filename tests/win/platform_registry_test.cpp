@@ -44,9 +44,10 @@ TEST(Win32Registry, MissingKeyAndMissingValueGiveFileNotFound) {
             win::kErrorFileNotFound);
   EXPECT_FALSE(key.IsOpen());
 
-  ASSERT_EQ(registry.OpenKeyEx(win::kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
-                               win::kKeyRead, key.Receive()),
-            win::kErrorSuccess);
+  ASSERT_EQ(
+      registry.OpenKeyEx(win::kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                         win::kKeyRead, key.Receive()),
+      win::kErrorSuccess);
   std::uint32_t size = 0;
   EXPECT_EQ(registry.QueryValueEx(key.Get(), "No such value", nullptr, &size),
             win::kErrorFileNotFound);
@@ -55,9 +56,10 @@ TEST(Win32Registry, MissingKeyAndMissingValueGiveFileNotFound) {
 TEST(Win32Registry, QueryReportsTheSizeNeededThenReadsTheValue) {
   Win32Registry registry;
   ScopedRegKey key(registry);
-  ASSERT_EQ(registry.OpenKeyEx(win::kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
-                               win::kKeyRead, key.Receive()),
-            win::kErrorSuccess);
+  ASSERT_EQ(
+      registry.OpenKeyEx(win::kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                         win::kKeyRead, key.Receive()),
+      win::kErrorSuccess);
   std::uint32_t size = 0;
   ASSERT_EQ(registry.QueryValueEx(key.Get(), "CurrentVersion", nullptr, &size), win::kErrorSuccess);
   ASSERT_GT(size, 1u);

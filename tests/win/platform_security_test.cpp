@@ -40,7 +40,8 @@ TEST(Win32Security, TokenUserTooSmallReportsTheSizeNeeded) {
 
   std::vector<std::uintptr_t> buffer(needed / sizeof(std::uintptr_t) + 1);
   std::uint32_t written = 0;
-  ASSERT_TRUE(security.GetTokenInformation(token, win::kTokenUser, buffer.data(), needed, &written));
+  ASSERT_TRUE(
+      security.GetTokenInformation(token, win::kTokenUser, buffer.data(), needed, &written));
   EXPECT_EQ(written, needed);
   // The SID's address points into the same buffer.
   const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data());

@@ -35,7 +35,8 @@ TEST(Win32Clock, LocalAndUtcClocksAgreeWithinADay) {
   SystemTime fields = DateTimeToSystemTime(now);
   std::int64_t localAsFileTime = 0;
   ASSERT_TRUE(SystemTimeToFileTime(fields, &localAsFileTime));
-  const double hoursApart = std::fabs(static_cast<double>(localAsFileTime - clock.UtcFileTime())) / 36e9;
+  const double hoursApart =
+      std::fabs(static_cast<double>(localAsFileTime - clock.UtcFileTime())) / 36e9;
   EXPECT_LT(hoursApart, 15.0);
   EXPECT_GT(now, EncodeDate(2020, 1, 1));
   const std::uint32_t before = clock.TickCount();

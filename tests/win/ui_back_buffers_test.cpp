@@ -41,7 +41,8 @@ struct Displays : ::testing::Test {
     parent = CreateWindowExA(0, "STATIC", "Displays", WS_POPUP | WS_VISIBLE, 0, 0, 400, 200,
                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(parent, nullptr);
-    lcdWindow = std::make_unique<DisplayWindow>(lcd, [this] { return lcd.Lines().front(); }, nullptr);
+    lcdWindow = std::make_unique<DisplayWindow>(
+        lcd, [this] { return lcd.Lines().front(); }, nullptr);
     lcdWindow->Create(parent, {10, 10, 150, 36});
     graphWindow = std::make_unique<DisplayWindow>(graph, nullptr, nullptr);
     graphWindow->Create(parent, {10, 50, 102, 99});

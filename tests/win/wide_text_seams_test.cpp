@@ -38,7 +38,8 @@ std::string FileBytes(const fs::path& path) {
 
 // The conversions agree with the system's own on well-formed text.
 TEST(WideText, AgreesWithTheSystemsUtf8CodePage) {
-  for (const std::string& text : {std::string(), std::string("Haltwise"), kFolderName, kInstanceName}) {
+  for (const std::string& text :
+       {std::string(), std::string("Haltwise"), kFolderName, kInstanceName}) {
     SCOPED_TRACE(text);
     const std::wstring wide = Widen(text);
     std::wstring system(static_cast<std::size_t>(text.size()), L'\0');
@@ -99,7 +100,8 @@ TEST_F(UnicodeFolderTest, NamesOutsideTheAnsiCodePageAreStoredWhole) {
 
 // A Colors.ini saved as UTF-16 (as Notepad does) reads as UTF-8 text.
 TEST_F(UnicodeFolderTest, TextOfAUtf16IniFileComesBackAsUtf8) {
-  const std::u16string content = u"\uFEFF[Names]\r\nAdapter=" + Utf8ToUtf16(kInstanceName) + u"\r\n";
+  const std::u16string content =
+      u"\uFEFF[Names]\r\nAdapter=" + Utf8ToUtf16(kInstanceName) + u"\r\n";
   std::ofstream(root_ / "Skin" / "Colors.ini", std::ios::binary)
       .write(reinterpret_cast<const char*>(content.data()),
              static_cast<std::streamsize>(content.size() * sizeof(char16_t)));
@@ -126,8 +128,9 @@ TEST(Win32RegistryText, NamesAndTextValuesComeBackAsUtf8) {
             ERROR_SUCCESS);
   // A multi-string of CJK letters: its UTF-8 form is larger than its UTF-16 one.
   // "2", "处理器时间" (processor time).
-  const std::wstring titles =
-      Widen("2\0" "\xE5\xA4\x84\xE7\x90\x86\xE5\x99\xA8\xE6\x97\xB6\xE9\x97\xB4\0\0"s);
+  const std::wstring titles = Widen(
+      "2\0"
+      "\xE5\xA4\x84\xE7\x90\x86\xE5\x99\xA8\xE6\x97\xB6\xE9\x97\xB4\0\0"s);
   ASSERT_EQ(RegSetValueExW(child, L"Counter", 0, REG_MULTI_SZ,
                            reinterpret_cast<const BYTE*>(titles.data()),
                            static_cast<DWORD>(titles.size() * sizeof(wchar_t))),
@@ -136,8 +139,9 @@ TEST(Win32RegistryText, NamesAndTextValuesComeBackAsUtf8) {
 
   Win32Registry registry;
   ScopedRegKey key(registry);
-  ASSERT_EQ(registry.OpenKeyEx(win::kHKeyLocalMachine, Narrow(parent), win::kKeyRead, key.Receive()),
-            win::kErrorSuccess);
+  ASSERT_EQ(
+      registry.OpenKeyEx(win::kHKeyLocalMachine, Narrow(parent), win::kKeyRead, key.Receive()),
+      win::kErrorSuccess);
   char name[64];
   std::uint32_t nameSize = 5;  // too small for the name's UTF-8 bytes
   EXPECT_EQ(registry.EnumKeyEx(key.Get(), 0, name, &nameSize), win::kErrorMoreData);
@@ -157,12 +161,12 @@ TEST(Win32RegistryText, NamesAndTextValuesComeBackAsUtf8) {
   EXPECT_EQ(size, expected.size());
   std::string data(size, '\0');
   size = 4;
-  EXPECT_EQ(registry.QueryValueEx(key.Get(), "Counter", reinterpret_cast<std::uint8_t*>(data.data()),
-                                  &size),
+  EXPECT_EQ(registry.QueryValueEx(key.Get(), "Counter",
+                                  reinterpret_cast<std::uint8_t*>(data.data()), &size),
             win::kErrorMoreData);
   size = static_cast<std::uint32_t>(data.size());
-  ASSERT_EQ(registry.QueryValueEx(key.Get(), "Counter", reinterpret_cast<std::uint8_t*>(data.data()),
-                                  &size),
+  ASSERT_EQ(registry.QueryValueEx(key.Get(), "Counter",
+                                  reinterpret_cast<std::uint8_t*>(data.data()), &size),
             win::kErrorSuccess);
   EXPECT_EQ(data, expected);
   key.Close();

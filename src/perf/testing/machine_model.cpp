@@ -25,16 +25,19 @@ std::int64_t FileTimeOf(DateTime value) {
 }
 
 // Forty in a hundred are "svchost", as on a current Windows desktop.
-const char* const kProcessNames[] = {
-    "svchost", "chrome", "RuntimeBroker", "svchost", "msedge", "conhost", "svchost", "dllhost",
-    "svchost", "WmiPrvSE", "svchost", "SearchProtocolHost", "chrome", "svchost",
-    "backgroundTaskHost", "svchost", "Teams", "msedge", "svchost", "OneDrive"};
+const char* const kProcessNames[] = {"svchost",  "chrome",  "RuntimeBroker",
+                                     "svchost",  "msedge",  "conhost",
+                                     "svchost",  "dllhost", "svchost",
+                                     "WmiPrvSE", "svchost", "SearchProtocolHost",
+                                     "chrome",   "svchost", "backgroundTaskHost",
+                                     "svchost",  "Teams",   "msedge",
+                                     "svchost",  "OneDrive"};
 const char* const kSystemProcesses[] = {
-    "Idle", "System", "Registry", "smss", "csrss", "csrss", "wininit", "winlogon", "services",
-    "lsass", "fontdrvhost", "dwm", "explorer", "sihost", "taskhostw", "spoolsv", "MsMpEng",
-    "audiodg", "ctfmon", "Haltwise"};
-const char* const kDemoProcesses[] = {"Idle", "System", "svchost", "svchost", "explorer",
-                                      "Haltwise"};
+    "Idle",      "System",   "Registry", "smss",        "csrss",  "csrss",    "wininit",
+    "winlogon",  "services", "lsass",    "fontdrvhost", "dwm",    "explorer", "sihost",
+    "taskhostw", "spoolsv",  "MsMpEng",  "audiodg",     "ctfmon", "Haltwise"};
+const char* const kDemoProcesses[] = {"Idle",    "System",   "svchost",
+                                      "svchost", "explorer", "Haltwise"};
 
 }  // namespace
 
@@ -115,7 +118,7 @@ void MachineModel::BuildProcesses(int processCount, int threadCount) {
     Noise();
     p.parentPid = p.pid <= 4 ? 0 : 4;
     p.start = name == "Idle" || name == "System" ? bootTime_
-                                                  : now - Scaled((1 + Noise()) * 3000) * kSecond;
+                                                 : now - Scaled((1 + Noise()) * 3000) * kSecond;
     p.workingSet = Scaled((1.2 + Noise()) * 40e6);
     p.privateBytes = p.workingSet / 2 + 4096;
     p.virtualBytes = p.workingSet * 20 + (1ull << 32);
@@ -188,7 +191,8 @@ void MachineModel::UpdateDevices() {
   };
   Nic& wifi = nics_[1];
   const bool wifiPresent = !inWindow(options_.wifiGoneFrom, options_.wifiBackAt);
-  if (wifiPresent && !wifi.present) wifi.received = wifi.sent = wifi.packetsReceived = wifi.packetsSent = 0;
+  if (wifiPresent && !wifi.present)
+    wifi.received = wifi.sent = wifi.packetsReceived = wifi.packetsSent = 0;
   wifi.present = wifiPresent;
   nics_.back().present = inWindow(options_.vpnFrom, -1);
   if (tick_ == options_.svchostEndsAt) {
@@ -242,14 +246,15 @@ void MachineModel::Advance() {
   diskQueueTime_ += Scaled(std::min(2.0, diskRate / 4e6) * kSecond);
   // Ticks of the high-resolution clock, 3 to 7 ms a transfer.
   diskTransferTicks_ += transfers * Scaled((0.005 + 0.002 * Noise()) * options_.perfFreq);
-  if (options_.usbDiskFrom >= 0 && tick_ >= options_.usbDiskFrom) usbRead_ += Scaled(30e3 * (1 + Noise()));
+  if (options_.usbDiskFrom >= 0 && tick_ >= options_.usbDiskFrom)
+    usbRead_ += Scaled(30e3 * (1 + Noise()));
   for (std::size_t i = 0; i < nics_.size(); ++i) {
     Nic& nic = nics_[i];
     if (!nic.present) continue;
     const double received =
-        IsQuiet() ? (1 + Noise()) * 60 * nic.share
-                  : nic.share * (150e3 + 1.8e6 * Wave(29, 1.1 + static_cast<double>(i)) +
-                                 1e5 * Noise());
+        IsQuiet()
+            ? (1 + Noise()) * 60 * nic.share
+            : nic.share * (150e3 + 1.8e6 * Wave(29, 1.1 + static_cast<double>(i)) + 1e5 * Noise());
     const double sent = IsQuiet() ? (1 + Noise()) * 30 * nic.share
                                   : nic.share * (40e3 + 3e5 * Wave(13, 2.0) + 2e4 * Noise());
     nic.received += Scaled(received);
@@ -271,9 +276,9 @@ ObjectSpec MachineModel::SystemObject() const {
   ObjectSpec o;
   o.nameIndex = t::kSystem;
   o.helpIndex = t::kSystem + 1;
-  o.counters = {C(10, kPerfCounterCounter),    C(146, kPerfCounterCounter),
-                C(150, kPerfCounterCounter),    C(674, kPerfElapsedTime),
-                C(248, kPerfCounterRawcount),   C(250, kPerfCounterRawcount),
+  o.counters = {C(10, kPerfCounterCounter),   C(146, kPerfCounterCounter),
+                C(150, kPerfCounterCounter),  C(674, kPerfElapsedTime),
+                C(248, kPerfCounterRawcount), C(250, kPerfCounterRawcount),
                 C(44, kPerfCounterRawcount)};
   o.values = {fileReads_,
               contextSwitches_,
@@ -292,12 +297,12 @@ ObjectSpec MachineModel::MemoryObject() const {
   o.nameIndex = t::kMemory;
   o.helpIndex = t::kMemory + 1;
   const std::uint64_t commitLimit = 20ull << 30;
-  o.counters = {C(24, kPerfCounterLargeRawcount),   C(26, kPerfCounterLargeRawcount),
-                C(30, kPerfCounterLargeRawcount),   C(28, kPerfCounterCounter),
-                C(40, kPerfCounterCounter),         C(1406, kPerfRawFraction),
-                {1408, 0, kPerfRawBase, {}},        C(1382, kPerfCounterLargeRawcount)};
-  o.values = {availableBytes_, committedBytes_, commitLimit, pageFaults_, pages_,
-              committedBytes_ >> 20, commitLimit >> 20, availableBytes_ >> 20};
+  o.counters = {C(24, kPerfCounterLargeRawcount), C(26, kPerfCounterLargeRawcount),
+                C(30, kPerfCounterLargeRawcount), C(28, kPerfCounterCounter),
+                C(40, kPerfCounterCounter),       C(1406, kPerfRawFraction),
+                {1408, 0, kPerfRawBase, {}},      C(1382, kPerfCounterLargeRawcount)};
+  o.values = {availableBytes_, committedBytes_,       commitLimit,       pageFaults_,
+              pages_,          committedBytes_ >> 20, commitLimit >> 20, availableBytes_ >> 20};
   return o;
 }
 
@@ -306,13 +311,13 @@ ObjectSpec MachineModel::ProcessorObject() const {
   o.nameIndex = t::kProcessor;
   o.helpIndex = t::kProcessor + 1;
   o.counters = {C(t::kProcessorTime, kPerf100nsecTimerInv), C(142, kPerf100nsecTimer),
-                C(144, kPerf100nsecTimer), C(148, kPerfCounterCounter),
-                C(1482, kPerf100nsecTimer)};
+                C(144, kPerf100nsecTimer), C(148, kPerfCounterCounter), C(1482, kPerf100nsecTimer)};
   o.instances.emplace();
   Cpu total;
   for (std::size_t i = 0; i < cpus_.size(); ++i) {
     const Cpu& c = cpus_[i];
-    o.instances->push_back({std::to_string(i), {c.idle, c.user, c.privileged, c.interrupts, c.idle}});
+    o.instances->push_back(
+        {std::to_string(i), {c.idle, c.user, c.privileged, c.interrupts, c.idle}});
     total.idle += c.idle / cpus_.size();
     total.user += c.user / cpus_.size();
     total.privileged += c.privileged / cpus_.size();
@@ -347,20 +352,28 @@ ObjectSpec MachineModel::DiskObject() const {
   auto values = [&](std::uint64_t read, std::uint64_t written, std::uint64_t transfers,
                     std::uint64_t busy, std::uint64_t idle, std::uint64_t queueTime,
                     std::uint64_t transferTicks) {
-    return std::vector<std::uint64_t>{
-        IsQuiet() ? 0u : static_cast<std::uint64_t>(tick_ % 3),
-        busy, timestamp, queueTime,
-        transferTicks & 0xFFFFFFFFu,  // a 4-byte counter: it wraps
-        transfers, transfers, read + written, read, written, read + written, transfers,
-        idle, timestamp};
+    return std::vector<std::uint64_t>{IsQuiet() ? 0u : static_cast<std::uint64_t>(tick_ % 3),
+                                      busy,
+                                      timestamp,
+                                      queueTime,
+                                      transferTicks & 0xFFFFFFFFu,  // a 4-byte counter: it wraps
+                                      transfers,
+                                      transfers,
+                                      read + written,
+                                      read,
+                                      written,
+                                      read + written,
+                                      transfers,
+                                      idle,
+                                      timestamp};
   };
   o.instances.emplace();
-  o.instances->push_back({"0 C:", values(diskRead_, diskWritten_, diskTransfers_, diskBusy_, diskIdle_,
-                                         diskQueueTime_, diskTransferTicks_)});
+  o.instances->push_back({"0 C:", values(diskRead_, diskWritten_, diskTransfers_, diskBusy_,
+                                         diskIdle_, diskQueueTime_, diskTransferTicks_)});
   const std::uint64_t usbTransfers = usbRead_ / 65536;
-  o.instances->push_back({"_Total", values(diskRead_ + usbRead_, diskWritten_,
-                                           diskTransfers_ + usbTransfers, diskBusy_, diskIdle_,
-                                           diskQueueTime_, diskTransferTicks_)});
+  o.instances->push_back(
+      {"_Total", values(diskRead_ + usbRead_, diskWritten_, diskTransfers_ + usbTransfers,
+                        diskBusy_, diskIdle_, diskQueueTime_, diskTransferTicks_)});
   // A disk plugged in later is listed after "_Total", as Windows adds it.
   if (options_.usbDiskFrom >= 0 && tick_ >= options_.usbDiskFrom) {
     o.instances->push_back({"1 E:", values(usbRead_, 0, usbTransfers, 0,
@@ -373,13 +386,16 @@ ObjectSpec MachineModel::LogicalDiskObject() const {
   ObjectSpec o;
   o.nameIndex = t::kLogicalDisk;
   o.helpIndex = t::kLogicalDisk + 1;
-  o.counters = {C(408, kPerfRawFraction), {t::kUntitledFreeSpaceBase, 0, kPerfRawBase, {}},
-                C(410, kPerfCounterRawcount), C(t::kDiskBytesPerSec, kPerfCounterBulkCount)};
+  o.counters = {C(408, kPerfRawFraction),
+                {t::kUntitledFreeSpaceBase, 0, kPerfRawBase, {}},
+                C(410, kPerfCounterRawcount),
+                C(t::kDiskBytesPerSec, kPerfCounterBulkCount)};
   const std::uint64_t sizeMb = 486000, freeMb = 131000 - static_cast<std::uint64_t>(tick_);
   o.instances.emplace();
   o.instances->push_back({"HarddiskVolume1", {90, 100, 90, 0}});
   o.instances->push_back({"C:", {freeMb, sizeMb, freeMb, diskRead_ + diskWritten_}});
-  o.instances->push_back({"_Total", {freeMb + 90, sizeMb + 100, freeMb + 90, diskRead_ + diskWritten_}});
+  o.instances->push_back(
+      {"_Total", {freeMb + 90, sizeMb + 100, freeMb + 90, diskRead_ + diskWritten_}});
   return o;
 }
 
@@ -387,18 +403,20 @@ ObjectSpec MachineModel::NetworkObject() const {
   ObjectSpec o;
   o.nameIndex = t::kNetworkInterface;
   o.helpIndex = t::kNetworkInterface + 1;
-  o.counters = {C(t::kBytesTotalPerSec, kPerfCounterBulkCount), C(400, kPerfCounterCounter),
-                C(266, kPerfCounterCounter),                     C(452, kPerfCounterCounter),
+  o.counters = {C(t::kBytesTotalPerSec, kPerfCounterBulkCount),
+                C(400, kPerfCounterCounter),
+                C(266, kPerfCounterCounter),
+                C(452, kPerfCounterCounter),
                 C(520, kPerfCounterRawcount),
                 C(t::kBytesReceivedPerSec, kPerfCounterBulkCount),
                 C(t::kBytesSentPerSec, kPerfCounterBulkCount)};
   o.instances.emplace();
   for (const Nic& nic : nics_) {
     if (!nic.present) continue;
-    o.instances->push_back({nic.name,
-                            {nic.received + nic.sent, nic.packetsReceived + nic.packetsSent,
-                             nic.packetsReceived, nic.packetsSent, 1000000000u, nic.received,
-                             nic.sent}});
+    o.instances->push_back(
+        {nic.name,
+         {nic.received + nic.sent, nic.packetsReceived + nic.packetsSent, nic.packetsReceived,
+          nic.packetsSent, 1000000000u, nic.received, nic.sent}});
   }
   return o;
 }
@@ -409,9 +427,12 @@ ObjectSpec MachineModel::ProcessObject() const {
   o.helpIndex = t::kProcess + 1;
   o.perfTime = FileTimeOf(options_.start) + tick_ * kSecond;
   o.perfFreq = kSecond;
-  o.counters = {C(t::kProcessorTime, kPerf100nsecTimer), C(142, kPerf100nsecTimer),
-                C(684, kPerfElapsedTime),                C(t::kIdProcess, kPerfCounterRawcount),
-                C(180, kPerfCounterLargeRawcount),       C(680, kPerfCounterRawcount)};
+  o.counters = {C(t::kProcessorTime, kPerf100nsecTimer),
+                C(142, kPerf100nsecTimer),
+                C(684, kPerfElapsedTime),
+                C(t::kIdProcess, kPerfCounterRawcount),
+                C(180, kPerfCounterLargeRawcount),
+                C(680, kPerfCounterRawcount)};
   if (!Compact()) {
     o.counters.insert(o.counters.end(),
                       {C(144, kPerf100nsecTimer), C(172, kPerfCounterLargeRawcount),
@@ -424,16 +445,16 @@ ObjectSpec MachineModel::ProcessObject() const {
   Process total;
   total.name = "_Total";
   for (const Process& p : processes_) {
-    InstanceSpec instance{p.name,
-                          {p.cpu, p.user, static_cast<std::uint64_t>(p.start), p.pid, p.workingSet,
-                           p.threads.size()},
-                          0,
-                          0};
+    InstanceSpec instance{
+        p.name,
+        {p.cpu, p.user, static_cast<std::uint64_t>(p.start), p.pid, p.workingSet, p.threads.size()},
+        0,
+        0};
     if (!Compact()) {
-      instance.values.insert(instance.values.end(),
-                             {p.cpu - p.user, p.virtualBytes + (64ull << 20), p.virtualBytes,
-                              p.pageFaults, p.privateBytes, p.priority, p.parentPid, p.handles,
-                              p.ioBytes});
+      instance.values.insert(
+          instance.values.end(),
+          {p.cpu - p.user, p.virtualBytes + (64ull << 20), p.virtualBytes, p.pageFaults,
+           p.privateBytes, p.priority, p.parentPid, p.handles, p.ioBytes});
     }
     o.instances->push_back(std::move(instance));
     total.cpu += p.cpu;
@@ -460,11 +481,11 @@ ObjectSpec MachineModel::ThreadObject() const {
                 C(t::kIdProcess, kPerfCounterRawcount), C(t::kIdThread, kPerfCounterRawcount),
                 C(694, kPerfCounterRawcount)};
   if (!Compact()) {
-    o.counters.insert(o.counters.end(),
-                      {C(142, kPerf100nsecTimer), C(144, kPerf100nsecTimer),
-                       C(684, kPerfElapsedTime), C(682, kPerfCounterRawcount),
-                       C(706, kPerfCounterLargeRawcountHex), C(46, kPerfCounterRawcount),
-                       C(336, kPerfCounterRawcount)});
+    o.counters.insert(
+        o.counters.end(),
+        {C(142, kPerf100nsecTimer), C(144, kPerf100nsecTimer), C(684, kPerfElapsedTime),
+         C(682, kPerfCounterRawcount), C(706, kPerfCounterLargeRawcountHex),
+         C(46, kPerfCounterRawcount), C(336, kPerfCounterRawcount)});
   }
   o.instances.emplace();
   for (std::size_t i = 0; i < processes_.size(); ++i) {
@@ -472,11 +493,11 @@ ObjectSpec MachineModel::ThreadObject() const {
     for (std::size_t k = 0; k < p.threads.size(); ++k) {
       const Thread& thread = p.threads[k];
       // As Windows names them: the thread's number within its process.
-      InstanceSpec instance{std::to_string(k),
-                            {thread.cpu, thread.contextSwitches, p.pid, thread.tid,
-                             thread.priority},
-                            t::kProcess,
-                            static_cast<std::uint32_t>(i)};
+      InstanceSpec instance{
+          std::to_string(k),
+          {thread.cpu, thread.contextSwitches, p.pid, thread.tid, thread.priority},
+          t::kProcess,
+          static_cast<std::uint32_t>(i)};
       if (!Compact()) {
         instance.values.insert(instance.values.end(),
                                {thread.user, thread.cpu - std::min(thread.cpu, thread.user),
@@ -582,7 +603,7 @@ BlockSpec MachineModel::Assemble() const {
   block.perfTime100nSec = FileTimeOf(now);
   block.perfTime = PerfTimeAt(block.perfTime100nSec);
   block.perfFreq = options_.perfFreq;
-  block.objects = {SystemObject(), MemoryObject(), ProcessorObject(), DiskObject(),
+  block.objects = {SystemObject(),  MemoryObject(),  ProcessorObject(), DiskObject(),
                    NetworkObject(), ProcessObject(), ThreadObject()};
   if (!Compact()) block.objects.insert(block.objects.begin() + 4, LogicalDiskObject());
   if (!Compact()) block.objects.push_back(SamplesObject());

@@ -143,10 +143,14 @@ void WriteObject(ByteWriter& out, const ObjectSpec& object) {
 
 std::uint32_t DefaultCounterSize(std::uint32_t type) {
   switch (type & kSizeMask) {
-    case kSizeDword: return 4;
-    case kSizeLarge: return 8;
-    case kSizeZero: return 0;
-    default: return 16;
+    case kSizeDword:
+      return 4;
+    case kSizeLarge:
+      return 8;
+    case kSizeZero:
+      return 0;
+    default:
+      return 16;
   }
 }
 
@@ -161,8 +165,8 @@ std::vector<std::uint8_t> WritePerfBlock(const BlockSpec& blockSpec) {
   out.U32(static_cast<std::uint32_t>(blockSpec.objects.size()));
   out.I32(238);  // DefaultObject: Processor
   const SystemTime& t = blockSpec.systemTime;
-  for (std::uint16_t field : {t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second,
-                              t.milliseconds}) {
+  for (std::uint16_t field :
+       {t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second, t.milliseconds}) {
     out.U16(field);
   }
   out.Zeros(4);

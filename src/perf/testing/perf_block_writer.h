@@ -20,7 +20,7 @@ struct CounterSpec {
 };
 
 struct InstanceSpec {
-  std::string name;  // UTF-8; written as UTF-16
+  std::string name;                   // UTF-8; written as UTF-16
   std::vector<std::uint64_t> values;  // one per counter, cut to its size
   std::uint32_t parentObjectTitleIndex = 0;
   std::uint32_t parentObjectInstance = 0;

@@ -19,9 +19,8 @@ std::set<std::uint32_t> AskedObjects(const std::string& valueName) {
   std::istringstream words(valueName);
   std::string word;
   while (words >> word) {
-    if (word.size() > 9 || !std::all_of(word.begin(), word.end(), [](char c) {
-          return c >= '0' && c <= '9';
-        })) {
+    if (word.size() > 9 ||
+        !std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; })) {
       return {};
     }
     indexes.insert(static_cast<std::uint32_t>(std::stoul(word)));

@@ -11,7 +11,8 @@ ReplayWriter::ReplayWriter(std::ostream& out, const TitlePairs& counterTitles,
 
 void ReplayWriter::AppendRecord(const std::vector<std::uint8_t>& block) {
   Int32(static_cast<std::int32_t>(block.size()));
-  out_.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
+  out_.write(reinterpret_cast<const char*>(block.data()),
+             static_cast<std::streamsize>(block.size()));
 }
 
 void ReplayWriter::Int32(std::int32_t value) {

@@ -21,69 +21,162 @@ struct Title {
 const std::vector<Title>& Standard() {
   static const std::vector<Title> titles = [] {
     const std::vector<Title> titles = {
-      {2, "System", "The System performance object consists of counters that apply to more than one instance of a component processors on the computer."},
-      {4, "Memory", "The Memory performance object consists of counters that describe the behavior of physical and virtual memory on the computer."},
-      {6, "% Processor Time", "% Processor Time is the percentage of elapsed time that the processor spends to execute a non-Idle thread."},
-      {10, "File Read Operations/sec", "File Read Operations/sec is the combined rate of file system read requests to all devices on the computer."},
-      {24, "Available Bytes", "Available Bytes is the amount of physical memory, in bytes, immediately available for allocation to a process or for system use."},
-      {26, "Committed Bytes", "Committed Bytes is the amount of committed virtual memory, in bytes."},
-      {28, "Page Faults/sec", "Page Faults/sec is the average number of pages faulted per second."},
-      {30, "Commit Limit", "Commit Limit is the amount of virtual memory that can be committed without having to extend the paging file(s)."},
-      {40, "Pages/sec", "Pages/sec is the rate at which pages are read from or written to disk to resolve hard page faults."},
-      {44, "Processor Queue Length", "Processor Queue Length is the number of threads in the processor queue."},
-      {46, "Thread State", "Thread State is the current state of the thread."},
-      {142, "% User Time", "% User Time is the percentage of elapsed time the processor spends in the user mode."},
-      {144, "% Privileged Time", "% Privileged Time is the percentage of elapsed time that the process threads spent executing code in privileged mode."},
-      {146, "Context Switches/sec", "Context Switches/sec is the combined rate at which all processors on the computer are switched from one thread to another."},
-      {148, "Interrupts/sec", "Interrupts/sec is the average rate, in incidents per second, at which the processor received and serviced hardware interrupts."},
-      {150, "System Calls/sec", "System Calls/sec is the combined rate of calls to operating system service routines by all processes running on the computer."},
-      {172, "Virtual Bytes Peak", "Virtual Bytes Peak is the maximum size, in bytes, of virtual address space the process has used at any one time."},
-      {174, "Virtual Bytes", "Virtual Bytes is the current size, in bytes, of the virtual address space the process is using."},
-      {180, "Working Set", "Working Set is the current size, in bytes, of the Working Set of this process."},
-      {186, "Private Bytes", "Private Bytes is the current size, in bytes, of memory that this process has allocated that cannot be shared with other processes."},
-      {198, "Current Disk Queue Length", "Current Disk Queue Length is the number of requests outstanding on the disk at the time the performance data is collected."},
-      {200, "% Disk Time", "% Disk Time is the percentage of elapsed time that the selected disk drive was busy servicing read or write requests."},
-      {206, "Avg. Disk sec/Transfer", "Avg. Disk sec/Transfer is the time, in seconds, of the average disk transfer."},
-      {212, "Disk Transfers/sec", "Disk Transfers/sec is the rate of read and write operations on the disk."},
-      {218, "Disk Bytes/sec", "Disk Bytes/sec is the rate bytes are transferred to or from the disk during write or read operations."},
-      {220, "Disk Read Bytes/sec", "Disk Read Bytes/sec is the rate at which bytes are transferred from the disk during read operations."},
-      {222, "Disk Write Bytes/sec", "Disk Write Bytes/sec is rate at which bytes are transferred to the disk during write operations."},
-      {224, "Avg. Disk Bytes/Transfer", "Avg. Disk Bytes/Transfer is the average number of bytes transferred to or from the disk during write or read operations."},
-      {230, "Process", "The Process performance object consists of counters that monitor running application program and system processes."},
-      {232, "Thread", "The Thread performance object consists of counters that measure aspects of thread behavior."},
-      {234, "PhysicalDisk", "The Physical Disk performance object consists of counters that monitor hard or fixed disk drive on a computer."},
-      {236, "LogicalDisk", "The Logical Disk performance object consists of counters that monitor logical partitions of a hard or fixed disk drives."},
-      {238, "Processor", "The Processor performance object consists of counters that measure aspects of processor activity."},
-      {248, "Processes", "Processes is the number of processes in the computer at the time of data collection."},
-      {250, "Threads", "Threads is the number of threads in the computer at the time of data collection."},
-      {264, "Bytes Received/sec", "Bytes Received/sec is the rate at which bytes are received over each network adapter, including framing characters."},
-      {266, "Packets Received/sec", "Packets Received/sec is the rate at which packets are received on the network interface."},
-      {336, "Thread Wait Reason", "Thread Wait Reason is only applicable when the thread is in the Wait state."},
-      {388, "Bytes Total/sec", "Bytes Total/sec is the rate at which bytes are sent and received over each network adapter, including framing characters."},
-      {400, "Packets/sec", "Packets/sec is the rate at which packets are sent and received on the network interface."},
-      {408, "% Free Space", "% Free Space is the percentage of total usable space on the selected logical disk drive that was free."},
-      {410, "Free Megabytes", "Free Megabytes displays the unallocated space, in megabytes, on the disk drive in megabytes."},
-      {452, "Packets Sent/sec", "Packets Sent/sec is the rate at which packets are sent on the network interface."},
-      {506, "Bytes Sent/sec", "Bytes Sent/sec is the rate at which bytes are sent over each network adapter, including framing characters."},
-      {510, "Network Interface", "The Network Interface performance object consists of counters that measure the rates at which bytes and packets are sent and received over a network connection."},
-      {520, "Current Bandwidth", "Current Bandwidth is an estimate of the current bandwidth of the network interface in bits per second (BPS)."},
-      {674, "System Up Time", "System Up Time is the elapsed time (in seconds) that the computer has been running since it was last started."},
-      {680, "Thread Count", "The number of threads currently active in this process."},
-      {682, "Priority Base", "The current base priority of this process."},
-      {684, "Elapsed Time", "The total elapsed time, in seconds, that this process has been running."},
-      {694, "Priority Current", "Current dynamic priority of this thread."},
-      {706, "Start Address", "Starting virtual address of this thread."},
-      {784, "ID Process", "ID Process is the unique identifier of this process."},
-      {804, "ID Thread", "ID Thread is the unique identifier of this thread."},
-      {952, "Handle Count", "The total number of handles currently open by this process."},
-      {1382, "Available MBytes", "Available MBytes is the amount of physical memory, in Megabytes, immediately available for allocation."},
-      {1400, "Avg. Disk Queue Length", "Avg. Disk Queue Length is the average number of both read and write requests that were queued for the selected disk."},
-      {1406, "% Committed Bytes In Use", "% Committed Bytes In Use is the ratio of Memory\\Committed Bytes to the Memory\\Commit Limit."},
-      {1410, "Creating Process ID", "The Creating Process ID value is the Process ID of the process that created the process."},
-      {1420, "IO Data Bytes/sec", "The rate at which the process is reading and writing bytes in I/O operations."},
-      {1482, "% Idle Time", "% Idle Time reports the percentage of time during the sample interval that the disk was idle."},
-      {7000, "Counter Type Samples", "One counter of every common counter type, for testing."},
-  };
+        {2, "System",
+         "The System performance object consists of counters that apply to more than one instance "
+         "of a component processors on the computer."},
+        {4, "Memory",
+         "The Memory performance object consists of counters that describe the behavior of "
+         "physical and virtual memory on the computer."},
+        {6, "% Processor Time",
+         "% Processor Time is the percentage of elapsed time that the processor spends to execute "
+         "a non-Idle thread."},
+        {10, "File Read Operations/sec",
+         "File Read Operations/sec is the combined rate of file system read requests to all "
+         "devices on the computer."},
+        {24, "Available Bytes",
+         "Available Bytes is the amount of physical memory, in bytes, immediately available for "
+         "allocation to a process or for system use."},
+        {26, "Committed Bytes",
+         "Committed Bytes is the amount of committed virtual memory, in bytes."},
+        {28, "Page Faults/sec",
+         "Page Faults/sec is the average number of pages faulted per second."},
+        {30, "Commit Limit",
+         "Commit Limit is the amount of virtual memory that can be committed without having to "
+         "extend the paging file(s)."},
+        {40, "Pages/sec",
+         "Pages/sec is the rate at which pages are read from or written to disk to resolve hard "
+         "page faults."},
+        {44, "Processor Queue Length",
+         "Processor Queue Length is the number of threads in the processor queue."},
+        {46, "Thread State", "Thread State is the current state of the thread."},
+        {142, "% User Time",
+         "% User Time is the percentage of elapsed time the processor spends in the user mode."},
+        {144, "% Privileged Time",
+         "% Privileged Time is the percentage of elapsed time that the process threads spent "
+         "executing code in privileged mode."},
+        {146, "Context Switches/sec",
+         "Context Switches/sec is the combined rate at which all processors on the computer are "
+         "switched from one thread to another."},
+        {148, "Interrupts/sec",
+         "Interrupts/sec is the average rate, in incidents per second, at which the processor "
+         "received and serviced hardware interrupts."},
+        {150, "System Calls/sec",
+         "System Calls/sec is the combined rate of calls to operating system service routines by "
+         "all processes running on the computer."},
+        {172, "Virtual Bytes Peak",
+         "Virtual Bytes Peak is the maximum size, in bytes, of virtual address space the process "
+         "has used at any one time."},
+        {174, "Virtual Bytes",
+         "Virtual Bytes is the current size, in bytes, of the virtual address space the process is "
+         "using."},
+        {180, "Working Set",
+         "Working Set is the current size, in bytes, of the Working Set of this process."},
+        {186, "Private Bytes",
+         "Private Bytes is the current size, in bytes, of memory that this process has allocated "
+         "that cannot be shared with other processes."},
+        {198, "Current Disk Queue Length",
+         "Current Disk Queue Length is the number of requests outstanding on the disk at the time "
+         "the performance data is collected."},
+        {200, "% Disk Time",
+         "% Disk Time is the percentage of elapsed time that the selected disk drive was busy "
+         "servicing read or write requests."},
+        {206, "Avg. Disk sec/Transfer",
+         "Avg. Disk sec/Transfer is the time, in seconds, of the average disk transfer."},
+        {212, "Disk Transfers/sec",
+         "Disk Transfers/sec is the rate of read and write operations on the disk."},
+        {218, "Disk Bytes/sec",
+         "Disk Bytes/sec is the rate bytes are transferred to or from the disk during write or "
+         "read operations."},
+        {220, "Disk Read Bytes/sec",
+         "Disk Read Bytes/sec is the rate at which bytes are transferred from the disk during read "
+         "operations."},
+        {222, "Disk Write Bytes/sec",
+         "Disk Write Bytes/sec is rate at which bytes are transferred to the disk during write "
+         "operations."},
+        {224, "Avg. Disk Bytes/Transfer",
+         "Avg. Disk Bytes/Transfer is the average number of bytes transferred to or from the disk "
+         "during write or read operations."},
+        {230, "Process",
+         "The Process performance object consists of counters that monitor running application "
+         "program and system processes."},
+        {232, "Thread",
+         "The Thread performance object consists of counters that measure aspects of thread "
+         "behavior."},
+        {234, "PhysicalDisk",
+         "The Physical Disk performance object consists of counters that monitor hard or fixed "
+         "disk drive on a computer."},
+        {236, "LogicalDisk",
+         "The Logical Disk performance object consists of counters that monitor logical partitions "
+         "of a hard or fixed disk drives."},
+        {238, "Processor",
+         "The Processor performance object consists of counters that measure aspects of processor "
+         "activity."},
+        {248, "Processes",
+         "Processes is the number of processes in the computer at the time of data collection."},
+        {250, "Threads",
+         "Threads is the number of threads in the computer at the time of data collection."},
+        {264, "Bytes Received/sec",
+         "Bytes Received/sec is the rate at which bytes are received over each network adapter, "
+         "including framing characters."},
+        {266, "Packets Received/sec",
+         "Packets Received/sec is the rate at which packets are received on the network "
+         "interface."},
+        {336, "Thread Wait Reason",
+         "Thread Wait Reason is only applicable when the thread is in the Wait state."},
+        {388, "Bytes Total/sec",
+         "Bytes Total/sec is the rate at which bytes are sent and received over each network "
+         "adapter, including framing characters."},
+        {400, "Packets/sec",
+         "Packets/sec is the rate at which packets are sent and received on the network "
+         "interface."},
+        {408, "% Free Space",
+         "% Free Space is the percentage of total usable space on the selected logical disk drive "
+         "that was free."},
+        {410, "Free Megabytes",
+         "Free Megabytes displays the unallocated space, in megabytes, on the disk drive in "
+         "megabytes."},
+        {452, "Packets Sent/sec",
+         "Packets Sent/sec is the rate at which packets are sent on the network interface."},
+        {506, "Bytes Sent/sec",
+         "Bytes Sent/sec is the rate at which bytes are sent over each network adapter, including "
+         "framing characters."},
+        {510, "Network Interface",
+         "The Network Interface performance object consists of counters that measure the rates at "
+         "which bytes and packets are sent and received over a network connection."},
+        {520, "Current Bandwidth",
+         "Current Bandwidth is an estimate of the current bandwidth of the network interface in "
+         "bits per second (BPS)."},
+        {674, "System Up Time",
+         "System Up Time is the elapsed time (in seconds) that the computer has been running since "
+         "it was last started."},
+        {680, "Thread Count", "The number of threads currently active in this process."},
+        {682, "Priority Base", "The current base priority of this process."},
+        {684, "Elapsed Time",
+         "The total elapsed time, in seconds, that this process has been running."},
+        {694, "Priority Current", "Current dynamic priority of this thread."},
+        {706, "Start Address", "Starting virtual address of this thread."},
+        {784, "ID Process", "ID Process is the unique identifier of this process."},
+        {804, "ID Thread", "ID Thread is the unique identifier of this thread."},
+        {952, "Handle Count", "The total number of handles currently open by this process."},
+        {1382, "Available MBytes",
+         "Available MBytes is the amount of physical memory, in Megabytes, immediately available "
+         "for allocation."},
+        {1400, "Avg. Disk Queue Length",
+         "Avg. Disk Queue Length is the average number of both read and write requests that were "
+         "queued for the selected disk."},
+        {1406, "% Committed Bytes In Use",
+         "% Committed Bytes In Use is the ratio of Memory\\Committed Bytes to the Memory\\Commit "
+         "Limit."},
+        {1410, "Creating Process ID",
+         "The Creating Process ID value is the Process ID of the process that created the "
+         "process."},
+        {1420, "IO Data Bytes/sec",
+         "The rate at which the process is reading and writing bytes in I/O operations."},
+        {1482, "% Idle Time",
+         "% Idle Time reports the percentage of time during the sample interval that the disk was "
+         "idle."},
+        {7000, "Counter Type Samples", "One counter of every common counter type, for testing."},
+    };
     // The sample object's counters, one title each, at 7002, 7004, ...
     const char* const samples[][2] = {
         {"Raw Count", "A PERF_COUNTER_RAWCOUNT."},
@@ -143,18 +236,19 @@ const std::vector<Title>& Standard() {
 }
 
 const char* const kPrefixes[] = {
-    "IPv4", "IPv6", "TCPv4", "TCPv6", "UDPv4", "SMB Client", "SMB Server", "RDMA", "Hyper-V",
-    "WFP", "DNS", "HTTP Service", "Print Queue", "Search Indexer", "Cache", "Paging File",
-    "Job Object", "Storage Spaces", "NUMA Node", "GPU Engine", "USB", "Bluetooth",
-    "Event Tracing", "Power Meter", "Terminal Services"};
+    "IPv4",        "IPv6",         "TCPv4",          "TCPv6",          "UDPv4",
+    "SMB Client",  "SMB Server",   "RDMA",           "Hyper-V",        "WFP",
+    "DNS",         "HTTP Service", "Print Queue",    "Search Indexer", "Cache",
+    "Paging File", "Job Object",   "Storage Spaces", "NUMA Node",      "GPU Engine",
+    "USB",         "Bluetooth",    "Event Tracing",  "Power Meter",    "Terminal Services"};
 const char* const kNouns[] = {
-    "Request", "Packet", "Buffer", "Handle", "Socket", "Page", "Block", "Frame",
-    "Segment", "Message", "Transaction", "Lock", "Connection", "Record", "Worker", "Session",
-    "Queue", "Pool", "Thread", "Object", "Datagram", "Fragment", "Flush", "Read"};
-const char* const kMetrics[] = {
-    "Bytes/sec", "Operations/sec", "Count", "Faults/sec", "Hits %", "Misses/sec", "Latency",
-    "Peak", "Errors/sec", "Total", "Pending", "Current", "Retries/sec", "Bytes", "Avg. Size",
-    "Failures"};
+    "Request", "Packet",  "Buffer",      "Handle", "Socket",     "Page",     "Block",  "Frame",
+    "Segment", "Message", "Transaction", "Lock",   "Connection", "Record",   "Worker", "Session",
+    "Queue",   "Pool",    "Thread",      "Object", "Datagram",   "Fragment", "Flush",  "Read"};
+const char* const kMetrics[] = {"Bytes/sec",   "Operations/sec", "Count",     "Faults/sec",
+                                "Hits %",      "Misses/sec",     "Latency",   "Peak",
+                                "Errors/sec",  "Total",          "Pending",   "Current",
+                                "Retries/sec", "Bytes",          "Avg. Size", "Failures"};
 
 template <typename T, std::size_t N>
 constexpr std::size_t CountOf(T (&)[N]) {
@@ -164,8 +258,8 @@ constexpr std::size_t CountOf(T (&)[N]) {
 std::string FillerTitle(int k) {
   const std::size_t p = CountOf(kPrefixes), n = CountOf(kNouns), m = CountOf(kMetrics);
   const auto u = static_cast<std::size_t>(k);
-  std::string title = std::string(kPrefixes[u % p]) + " " + kNouns[(u / p) % n] + " " +
-                      kMetrics[(u / (p * n)) % m];
+  std::string title =
+      std::string(kPrefixes[u % p]) + " " + kNouns[(u / p) % n] + " " + kMetrics[(u / (p * n)) % m];
   // Some tables repeat a title in another letter case.
   if (k % 997 == 5) {
     for (char& c : title) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -234,7 +328,8 @@ TitleTables LocalizedTitleTables(const TitleTables& english, const std::string& 
       {510, "Netzwerkschnittstelle", "\u7f51\u7edc\u63a5\u53e3"},
       {784, "Prozesskennung", "ID \u8fdb\u7a0b"},
       {804, "Threadkennung", "ID \u7ebf\u7a0b"},
-      {1400, "Mittlere Warteschlangenl\u00e4nge", "\u5e73\u5747\u78c1\u76d8\u961f\u5217\u957f\u5ea6"},
+      {1400, "Mittlere Warteschlangenl\u00e4nge",
+       "\u5e73\u5747\u78c1\u76d8\u961f\u5217\u957f\u5ea6"},
       {1482, "Leerlaufzeit (%)", "% \u7a7a\u95f2\u65f6\u95f4"},
   };
   if (language != "007" && language != "004") {

@@ -2,9 +2,7 @@
 
 namespace haltwise::fake {
 
-FakeClock::FakeClock()
-    : tick_(1000000),
-      now_(EncodeDate(2026, 6, 1) + EncodeTime(12, 0, 0, 0)) {
+FakeClock::FakeClock() : tick_(1000000), now_(EncodeDate(2026, 6, 1) + EncodeTime(12, 0, 0, 0)) {
   SystemTimeToFileTime(DateTimeToSystemTime(now_), &utc_);
 }
 

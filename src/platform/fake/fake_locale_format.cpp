@@ -12,9 +12,9 @@ std::string FakeLocaleFormat::ShortDate(DateTime value) const {
 }
 
 std::string FakeLocaleFormat::LongDate(DateTime value) const {
-  static const char* const kMonths[] = {"January", "February", "March",     "April",
-                                        "May",     "June",     "July",      "August",
-                                        "September", "October", "November", "December"};
+  static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                        "May",       "June",     "July",     "August",
+                                        "September", "October",  "November", "December"};
   const CalendarDate d = DecodeDate(value);
   return std::to_string(d.day) + " " + kMonths[d.month - 1] + " " + std::to_string(d.year);
 }

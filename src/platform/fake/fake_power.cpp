@@ -29,8 +29,8 @@ bool FakePower::GetPwrCapabilities(PowerCapabilities* result) {
 }
 
 bool FakePower::BroadcastSystemCommand(std::uint32_t command, std::intptr_t argument) {
-  if (auto error = Enter("BroadcastSystemCommand",
-                         "command=" + std::to_string(command) + " argument=" + std::to_string(argument))) {
+  if (auto error = Enter("BroadcastSystemCommand", "command=" + std::to_string(command) +
+                                                       " argument=" + std::to_string(argument))) {
     return Fail(*error);
   }
   return true;
@@ -57,7 +57,8 @@ PowerRequestHandle FakePower::PowerCreateRequest(const std::string& reason) {
 }
 
 bool FakePower::PowerSetRequest(PowerRequestHandle request, std::uint32_t type) {
-  if (auto error = Enter("PowerSetRequest", std::to_string(request) + " type=" + std::to_string(type))) {
+  if (auto error =
+          Enter("PowerSetRequest", std::to_string(request) + " type=" + std::to_string(type))) {
     return Fail(*error);
   }
   Request* found = Find(request);
@@ -67,7 +68,8 @@ bool FakePower::PowerSetRequest(PowerRequestHandle request, std::uint32_t type) 
 }
 
 bool FakePower::PowerClearRequest(PowerRequestHandle request, std::uint32_t type) {
-  if (auto error = Enter("PowerClearRequest", std::to_string(request) + " type=" + std::to_string(type))) {
+  if (auto error =
+          Enter("PowerClearRequest", std::to_string(request) + " type=" + std::to_string(type))) {
     return Fail(*error);
   }
   Request* found = Find(request);

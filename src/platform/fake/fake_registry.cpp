@@ -10,10 +10,14 @@ namespace {
 
 std::string RootName(win::RegKey key) {
   switch (key) {
-    case win::kHKeyLocalMachine: return "HKLM";
-    case win::kHKeyPerformanceData: return "HKPD";
-    case win::kHKeyDynData: return "HKDD";
-    default: return "";
+    case win::kHKeyLocalMachine:
+      return "HKLM";
+    case win::kHKeyPerformanceData:
+      return "HKPD";
+    case win::kHKeyDynData:
+      return "HKDD";
+    default:
+      return "";
   }
 }
 
@@ -105,8 +109,8 @@ void FakeRegistry::SetDwordValue(const std::string& path, const std::string& nam
   SetValue(path, name, std::move(data));
 }
 
-long FakeRegistry::OpenKeyEx(win::RegKey parent, const std::string& subKey,
-                             std::uint32_t access, win::RegKey* result) {
+long FakeRegistry::OpenKeyEx(win::RegKey parent, const std::string& subKey, std::uint32_t access,
+                             win::RegKey* result) {
   const std::string path = Join(parent, subKey);
   if (auto error = Enter("RegOpenKeyEx", path + " access=" + std::to_string(access))) {
     return *error;
@@ -117,8 +121,8 @@ long FakeRegistry::OpenKeyEx(win::RegKey parent, const std::string& subKey,
   return win::kErrorSuccess;
 }
 
-long FakeRegistry::CreateKeyEx(win::RegKey parent, const std::string& subKey,
-                               std::uint32_t access, win::RegKey* result, bool* created) {
+long FakeRegistry::CreateKeyEx(win::RegKey parent, const std::string& subKey, std::uint32_t access,
+                               win::RegKey* result, bool* created) {
   const std::string path = Join(parent, subKey);
   if (auto error = Enter("RegCreateKeyEx", path + " access=" + std::to_string(access))) {
     return *error;
@@ -131,8 +135,8 @@ long FakeRegistry::CreateKeyEx(win::RegKey parent, const std::string& subKey,
   return win::kErrorSuccess;
 }
 
-long FakeRegistry::QueryValueEx(win::RegKey key, const std::string& valueName,
-                                std::uint8_t* data, std::uint32_t* size) {
+long FakeRegistry::QueryValueEx(win::RegKey key, const std::string& valueName, std::uint8_t* data,
+                                std::uint32_t* size) {
   const std::string path = PathOf(key);
   if (auto error = Enter("RegQueryValueEx", path + " " + valueName)) return *error;
   if (path.empty()) return win::kErrorInvalidHandle;
@@ -187,7 +191,8 @@ long FakeRegistry::QueryInfoKey(win::RegKey key, std::uint32_t* maxValueDataSize
   const auto found = keys_.find(path);
   if (found == keys_.end()) return win::kErrorInvalidHandle;
   std::size_t largest = 0;
-  for (const auto& [valueName, data] : found->second.values) largest = std::max(largest, data.size());
+  for (const auto& [valueName, data] : found->second.values)
+    largest = std::max(largest, data.size());
   *maxValueDataSize = static_cast<std::uint32_t>(largest);
   return win::kErrorSuccess;
 }

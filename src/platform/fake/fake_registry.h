@@ -18,7 +18,8 @@ namespace haltwise::fake {
 // afresh on every query.
 class FakeRegistry : public Registry, public FakeSeam {
  public:
-  using PerformanceProvider = std::function<std::vector<std::uint8_t>(const std::string& valueName)>;
+  using PerformanceProvider =
+      std::function<std::vector<std::uint8_t>(const std::string& valueName)>;
 
   void CreateKey(const std::string& path);
   bool KeyExists(const std::string& path) const;
@@ -47,7 +48,7 @@ class FakeRegistry : public Registry, public FakeSeam {
 
  private:
   struct Key {
-    std::string name;                                       // as created
+    std::string name;  // as created
     // Canonical (upper-case) paths: Windows enumerates subkeys sorted by
     // their upper-cased names, whatever order they were created in.
     std::set<std::string> children;

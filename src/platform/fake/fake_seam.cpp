@@ -10,8 +10,8 @@ void FakeSeam::FailCall(const std::string& name, long error, int times,
 }
 
 int FakeSeam::CountCalls(const std::string& name) const {
-  return static_cast<int>(std::count_if(calls_.begin(), calls_.end(),
-                                        [&](const Call& c) { return c.name == name; }));
+  return static_cast<int>(
+      std::count_if(calls_.begin(), calls_.end(), [&](const Call& c) { return c.name == name; }));
 }
 
 std::optional<long> FakeSeam::Enter(const std::string& name, const std::string& arguments) {

@@ -32,9 +32,9 @@ bool FakeSecurity::LookupPrivilegeValue(const std::string& name, Luid* luid) {
 
 bool FakeSecurity::AdjustTokenPrivileges(TokenHandle token, const Luid& luid,
                                          std::uint32_t attributes) {
-  if (auto error = Enter("AdjustTokenPrivileges", std::to_string(token) + " luid=" +
-                                                      std::to_string(luid.lowPart) + " attributes=" +
-                                                      std::to_string(attributes))) {
+  if (auto error = Enter("AdjustTokenPrivileges",
+                         std::to_string(token) + " luid=" + std::to_string(luid.lowPart) +
+                             " attributes=" + std::to_string(attributes))) {
     return Fail(*error);
   }
   if (!IsOpen(token)) return Fail(win::kErrorInvalidHandle);
@@ -48,8 +48,8 @@ bool FakeSecurity::AdjustTokenPrivileges(TokenHandle token, const Luid& luid,
 bool FakeSecurity::GetTokenInformation(TokenHandle token, std::uint32_t informationClass,
                                        void* buffer, std::uint32_t length,
                                        std::uint32_t* returnLength) {
-  if (auto error = Enter("GetTokenInformation", std::to_string(token) + " class=" +
-                                                    std::to_string(informationClass) +
+  if (auto error = Enter("GetTokenInformation", std::to_string(token) +
+                                                    " class=" + std::to_string(informationClass) +
                                                     " length=" + std::to_string(length))) {
     return Fail(*error);
   }

@@ -13,10 +13,9 @@ class FakeSecurity : public Security, public FakeSeam {
  public:
   // S-1-5-21-1004336348-1177238915-682003330-1001, a local account as
   // Windows numbers it.
-  std::vector<std::uint8_t> userSid = {1,    5,    0,    0,    0,    0,    0,    5,
-                                       21,   0,    0,    0,    0xDC, 0x2C, 0xDD, 0x3B,
-                                       0x83, 0x5B, 0x2B, 0x46, 0x82, 0x5E, 0xA6, 0x28,
-                                       0xE9, 0x03, 0,    0};
+  std::vector<std::uint8_t> userSid = {1,    5,    0,    0,    0,    0,    0,    5,    21,   0,
+                                       0,    0,    0xDC, 0x2C, 0xDD, 0x3B, 0x83, 0x5B, 0x2B, 0x46,
+                                       0x82, 0x5E, 0xA6, 0x28, 0xE9, 0x03, 0,    0};
   // Windows may accept AdjustTokenPrivileges without granting anything;
   // a test can record what was enabled.
   std::vector<std::string> enabledPrivileges;

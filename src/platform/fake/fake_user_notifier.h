@@ -29,8 +29,8 @@ class FakeUserNotifier : public UserNotifier, public FakeSeam {
   void ShowBalloon(const std::string& anchorControl, const std::string& text,
                    const std::string& title, int milliseconds) override {
     Enter("Balloon", text);
-    shown.push_back("balloon[" + anchorControl + "," + std::to_string(milliseconds) + "]: " +
-                    title + text);
+    shown.push_back("balloon[" + anchorControl + "," + std::to_string(milliseconds) +
+                    "]: " + title + text);
   }
   void Beep(std::uint32_t type) override {
     Enter("MessageBeep", std::to_string(type));

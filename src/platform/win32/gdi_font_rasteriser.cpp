@@ -4,8 +4,8 @@
 
 #include "platform/error.h"
 #include "platform/win32/gdi_handles.h"
-#include "platform/win32/wide_text.h"
 #include "platform/win32/system_message.h"
+#include "platform/win32/wide_text.h"
 
 namespace haltwise {
 
@@ -38,10 +38,11 @@ struct GdiFontRasteriser::Gdi {
   HFONT FontFor(const FontSpec& fontSpec) {
     auto found = fonts.find(KeyOf(fontSpec));
     if (found != fonts.end()) return found->second.Get();
-    HFONT font = CreateFontW(fontSpec.height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, fontSpec.italic,
-                             fontSpec.underline, fontSpec.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             Widen(fontSpec.name).c_str());
+    HFONT font =
+        CreateFontW(fontSpec.height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, fontSpec.italic,
+                    fontSpec.underline, fontSpec.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                    Widen(fontSpec.name).c_str());
     if (!font) FailGdi("CreateFontW(\"" + fontSpec.name + "\")");
     fonts.emplace(KeyOf(fontSpec), UniqueFont(font));
     return font;
@@ -83,7 +84,7 @@ Bitmap1 GdiFontRasteriser::RenderText(const FontSpec& font, std::string_view tex
   void* bits = nullptr;
   const HDC dc = gdi_->dc.Get();
   const UniqueBitmap dib(CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(&info),
-                                             DIB_RGB_COLORS, &bits, nullptr, 0));
+                                          DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!dib.Get() || !bits) FailGdi("CreateDIBSection");
   {
     const SelectedObject bitmapSelected(dc, dib.Get());
@@ -106,7 +107,8 @@ Bitmap1 GdiFontRasteriser::RenderText(const FontSpec& font, std::string_view tex
   const auto lastMask = static_cast<std::uint8_t>(0xFF << ((8 - size.width % 8) % 8));
   for (int y = 0; y < size.height; ++y) {
     std::uint8_t* row = image.Row(y);
-    std::memcpy(row, source + static_cast<std::ptrdiff_t>(y) * stride, static_cast<std::size_t>(rowBytes));
+    std::memcpy(row, source + static_cast<std::ptrdiff_t>(y) * stride,
+                static_cast<std::size_t>(rowBytes));
     row[rowBytes - 1] &= lastMask;
   }
   return image;

@@ -16,9 +16,9 @@ constexpr char kUtf16LeMark[] = "\xFF\xFE";
 bool FitsAnsiCodePage(const std::wstring& text) {
   if (text.empty()) return true;
   BOOL usedDefault = FALSE;
-  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(),
-                                       static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                       &usedDefault);
+  const int size =
+      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                          nullptr, 0, nullptr, &usedDefault);
   return size > 0 && !usedDefault;
 }
 
@@ -34,8 +34,7 @@ std::wstring FromAnsi(const std::string& bytes) {
   const int length =
       MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring text(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                      length);
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
   return text;
 }
 

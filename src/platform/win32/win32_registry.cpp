@@ -30,8 +30,8 @@ LSTATUS ReadTextValue(HKEY key, const wchar_t* name, std::string* text) {
   std::vector<wchar_t> wide(64);
   for (;;) {
     DWORD bytes = static_cast<DWORD>(wide.size() * sizeof(wchar_t));
-    const LSTATUS status = RegQueryValueExW(key, name, nullptr, nullptr,
-                                            reinterpret_cast<BYTE*>(wide.data()), &bytes);
+    const LSTATUS status =
+        RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(wide.data()), &bytes);
     if (status == ERROR_MORE_DATA) {
       wide.resize(std::max<std::size_t>(wide.size() * 2, bytes / sizeof(wchar_t) + 1));
       continue;
@@ -43,21 +43,21 @@ LSTATUS ReadTextValue(HKEY key, const wchar_t* name, std::string* text) {
 
 }  // namespace
 
-long Win32Registry::OpenKeyEx(win::RegKey parent, const std::string& subKey,
-                              std::uint32_t access, win::RegKey* result) {
+long Win32Registry::OpenKeyEx(win::RegKey parent, const std::string& subKey, std::uint32_t access,
+                              win::RegKey* result) {
   HKEY opened = nullptr;
   const LSTATUS status = RegOpenKeyExW(ToHkey(parent), Widen(subKey).c_str(), 0, access, &opened);
   if (status == ERROR_SUCCESS) *result = FromHkey(opened);
   return status;
 }
 
-long Win32Registry::CreateKeyEx(win::RegKey parent, const std::string& subKey,
-                                std::uint32_t access, win::RegKey* result, bool* created) {
+long Win32Registry::CreateKeyEx(win::RegKey parent, const std::string& subKey, std::uint32_t access,
+                                win::RegKey* result, bool* created) {
   HKEY opened = nullptr;
   DWORD disposition = 0;
-  const LSTATUS status = RegCreateKeyExW(ToHkey(parent), Widen(subKey).c_str(), 0, nullptr,
-                                         REG_OPTION_NON_VOLATILE, access, nullptr, &opened,
-                                         &disposition);
+  const LSTATUS status =
+      RegCreateKeyExW(ToHkey(parent), Widen(subKey).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      access, nullptr, &opened, &disposition);
   if (status == ERROR_SUCCESS) {
     *result = FromHkey(opened);
     if (created) *created = disposition == REG_CREATED_NEW_KEY;
@@ -67,8 +67,8 @@ long Win32Registry::CreateKeyEx(win::RegKey parent, const std::string& subKey,
 
 // Binary data (performance data among it) passes through as it is; a text
 // value comes back in UTF-8, and the sizes are those of the UTF-8 form.
-long Win32Registry::QueryValueEx(win::RegKey key, const std::string& valueName,
-                                 std::uint8_t* data, std::uint32_t* size) {
+long Win32Registry::QueryValueEx(win::RegKey key, const std::string& valueName, std::uint8_t* data,
+                                 std::uint32_t* size) {
   const std::wstring name = Widen(valueName);
   DWORD type = REG_NONE;
   DWORD bytes = *size;
@@ -105,9 +105,8 @@ long Win32Registry::EnumKeyEx(win::RegKey key, std::uint32_t index, char* name,
 // half as much again (three bytes for a two-byte unit), so that is the bound.
 long Win32Registry::QueryInfoKey(win::RegKey key, std::uint32_t* maxValueDataSize) {
   DWORD largest = 0;
-  const LSTATUS status = RegQueryInfoKeyW(ToHkey(key), nullptr, nullptr, nullptr, nullptr,
-                                          nullptr, nullptr, nullptr, nullptr, &largest,
-                                          nullptr, nullptr);
+  const LSTATUS status = RegQueryInfoKeyW(ToHkey(key), nullptr, nullptr, nullptr, nullptr, nullptr,
+                                          nullptr, nullptr, nullptr, &largest, nullptr, nullptr);
   if (status == ERROR_SUCCESS) *maxValueDataSize = largest + largest / 2;
   return status;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
+// After <windows.h>:
 #include <shellapi.h>
 
 namespace haltwise {

@@ -17,8 +17,7 @@ bool Win32SystemInfo::GetVersionEx(std::uint32_t* platformId) {
   return true;
 }
 
-bool Win32SystemInfo::GetSystemTimes(std::int64_t* idle, std::int64_t* kernel,
-                                     std::int64_t* user) {
+bool Win32SystemInfo::GetSystemTimes(std::int64_t* idle, std::int64_t* kernel, std::int64_t* user) {
   FILETIME idleTime{}, kernelTime{}, userTime{};
   if (!::GetSystemTimes(&idleTime, &kernelTime, &userTime)) return false;
   *idle = FileTimeToInt64(idleTime);

@@ -28,7 +28,7 @@ void CentredText(Canvas& canvas, const FaceText& text, const Rect& area) {
   canvas.brush.hollow = true;
   const TextSize size = canvas.TextExtent(text.caption);
   canvas.WriteText(area.left + (area.Width() - size.width) / 2,
-                 area.top + (area.Height() - size.height) / 2, text.caption);
+                   area.top + (area.Height() - size.height) / 2, text.caption);
 }
 
 void FocusRect(Bitmap32& image, const Rect& r, Color color) {
@@ -92,7 +92,8 @@ Bitmap32 GlyphToggleFace(const FaceTools& tools, const Bitmap32& background, con
   c.WriteText(textLeft, (whole.Height() - size.height) / 2, text.caption);
   Bitmap32 result = face.Take();
   if (text.focused) {
-    FocusRect(result, {textLeft - 2, 1, std::min(textLeft + size.width + 2, whole.right), whole.bottom - 1},
+    FocusRect(result,
+              {textLeft - 2, 1, std::min(textLeft + size.width + 2, whole.right), whole.bottom - 1},
               tools.colors.Resolve(text.font.color));
   }
   return result;

@@ -47,7 +47,8 @@ Bitmap32 ScalePicture(const Bitmap32& picture, int width, int height,
   if (picture.Empty() || width <= 0 || height <= 0) return Bitmap32(width, height);
   if (width == picture.Width() && height == picture.Height()) return picture;
   std::vector<Taps> columns(static_cast<std::size_t>(width));
-  for (int x = 0; x < width; ++x) columns[static_cast<std::size_t>(x)] = TapsAt(x, picture.Width(), width);
+  for (int x = 0; x < width; ++x)
+    columns[static_cast<std::size_t>(x)] = TapsAt(x, picture.Width(), width);
   Bitmap32 scaled(width, height);
   for (int y = 0; y < height; ++y) {
     const Taps row = TapsAt(y, picture.Height(), height);

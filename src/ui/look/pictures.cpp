@@ -34,7 +34,8 @@ Bitmap32 DrawForm(const LookPalette& p) {
   FillRounded(image, titleBar, 8, Darker(p.body, 55), Darker(p.body, 30));
   OutlineRounded(image, titleBar, 8, Darker(p.body, 70), Lighter(p.accent, 10));
   for (int x = kHelp.left - 4; x < kHelp.left - 3; ++x) {
-    for (int y = titleBar.top + 3; y < titleBar.bottom - 3; ++y) image.SetPixel(x, y, Darker(p.accent, 30));
+    for (int y = titleBar.top + 3; y < titleBar.bottom - 3; ++y)
+      image.SetPixel(x, y, Darker(p.accent, 30));
   }
 
   Well(image, kModeGroup, 6, p);

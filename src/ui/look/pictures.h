@@ -9,21 +9,21 @@ inline constexpr Color kTransparentGreen = RgbColor(0, 255, 0);
 
 // The main window's six pictures, as a skin folder may replace them.
 struct MainWindowPictures {
-  Bitmap32 form;         // MainForm.bmp: background and outline
-  Bitmap32 buttonUp;     // BtnUp.bmp: a released mode button
-  Bitmap32 buttonDown;   // BtnDn.bmp: a pressed mode button
-  Bitmap32 leds;         // Leds.bmp: four glyph states side by side
-  Bitmap32 startOff;     // btnStartOff.bmp
-  Bitmap32 startOn;      // btnStartOn.bmp
+  Bitmap32 form;        // MainForm.bmp: background and outline
+  Bitmap32 buttonUp;    // BtnUp.bmp: a released mode button
+  Bitmap32 buttonDown;  // BtnDn.bmp: a pressed mode button
+  Bitmap32 leds;        // Leds.bmp: four glyph states side by side
+  Bitmap32 startOff;    // btnStartOff.bmp
+  Bitmap32 startOn;     // btnStartOn.bmp
 };
 
 // The colours a look is drawn in.
 struct LookPalette {
-  Color body;        // the window's panel
-  Color well;        // sunken areas behind the controls
-  Color accent;      // frames and highlights
-  Color button;      // mode buttons
-  Color pressed;     // a pressed mode button's glow
+  Color body;     // the window's panel
+  Color well;     // sunken areas behind the controls
+  Color accent;   // frames and highlights
+  Color button;   // mode buttons
+  Color pressed;  // a pressed mode button's glow
   Color ledOn;
   Color ledOff;
   Color startOff;

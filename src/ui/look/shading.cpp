@@ -61,7 +61,8 @@ void OutlineRounded(Bitmap32& image, const Rect& rect, int radius, Color light, 
       if (!inside(x, y)) continue;
       if (inside(x - 1, y) && inside(x + 1, y) && inside(x, y - 1) && inside(x, y + 1)) continue;
       // Light towards the top-left corner, dark towards the bottom-right.
-      const long towardsTopLeft = long(x - rect.left) * rect.Height() + long(y - rect.top) * rect.Width();
+      const long towardsTopLeft =
+          long(x - rect.left) * rect.Height() + long(y - rect.top) * rect.Width();
       const bool lit = towardsTopLeft < long(rect.Width()) * rect.Height();
       image.SetPixel(x, y, lit ? light : dark);
     }

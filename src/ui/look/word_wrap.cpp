@@ -48,7 +48,8 @@ std::vector<std::string> WrapText(FontRasteriser& fonts, const FontSpec& font,
   std::size_t pos = 0;
   while (true) {
     const std::size_t brk = text.find('\n', pos);
-    std::string_view paragraph = text.substr(pos, brk == std::string_view::npos ? text.npos : brk - pos);
+    std::string_view paragraph =
+        text.substr(pos, brk == std::string_view::npos ? text.npos : brk - pos);
     if (!paragraph.empty() && paragraph.back() == '\r') paragraph.remove_suffix(1);
     WrapParagraph(fonts, font, paragraph, width, lines);
     if (brk == std::string_view::npos) break;

@@ -48,16 +48,19 @@ void AboutBox::ShowModal(HWND owner) {
       "btnOK", L"BUTTON", "OK", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW | BS_DEFPUSHBUTTON,
       {112, 104, 182, 126},
       {.command = [this](int) { closed_ = true; },
-       .draw = [this, background, text](const DRAWITEMSTRUCT& item) {
-         const int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
-         FaceText caption{"OK", uiFonts_.Scale()(UiFontSpec(true)),
-                          (item.itemState & ODS_FOCUS) != 0};
-         caption.font.color = text;
-         ShowFace(item, FlatButtonFace({colors_, fonts_}, Bitmap32(w, h, background),
-                                       (item.itemState & ODS_SELECTED) != 0, caption));
-       }});
+       .draw =
+           [this, background, text](const DRAWITEMSTRUCT& item) {
+             const int w = item.rcItem.right - item.rcItem.left,
+                       h = item.rcItem.bottom - item.rcItem.top;
+             FaceText caption{"OK", uiFonts_.Scale()(UiFontSpec(true)),
+                              (item.itemState & ODS_FOCUS) != 0};
+             caption.font.color = text;
+             ShowFace(item, FlatButtonFace({colors_, fonts_}, Bitmap32(w, h, background),
+                                           (item.itemState & ODS_SELECTED) != 0, caption));
+           }});
   SetFocus(ok);
-  RunModalLoop(Handle(), owner, [this] { return closed_; }, [this] { closed_ = true; });
+  RunModalLoop(
+      Handle(), owner, [this] { return closed_; }, [this] { closed_ = true; });
 }
 
 const Bitmap32& AboutBox::Compose() {

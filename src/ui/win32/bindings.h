@@ -17,7 +17,8 @@ class Bindings {
   Bindings& operator=(const Bindings&) = delete;
 
   template <typename... Args>
-  void Listen(Signal<Args...>& signal, std::type_identity_t<std::function<void(Args...)>> listener) {
+  void Listen(Signal<Args...>& signal,
+              std::type_identity_t<std::function<void(Args...)>> listener) {
     std::weak_ptr<char> alive = alive_;
     signal.Connect([alive, listener = std::move(listener)](Args... args) {
       if (!alive.expired()) listener(args...);

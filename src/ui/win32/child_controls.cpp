@@ -8,12 +8,13 @@
 
 namespace haltwise {
 
-HWND ChildControls::Add(const std::string& name, const wchar_t* windowClass, const std::string& text,
-                        DWORD style, const Rect& place, ChildHandlers handlers, DWORD exStyle) {
+HWND ChildControls::Add(const std::string& name, const wchar_t* windowClass,
+                        const std::string& text, DWORD style, const Rect& place,
+                        ChildHandlers handlers, DWORD exStyle) {
   const int id = nextId_++;
   const Rect shown = fonts_->Scale()(place);
-  HWND window = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(), WS_CHILD | style, shown.left,
-                                shown.top, shown.Width(), shown.Height(), parent_,
+  HWND window = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(), WS_CHILD | style,
+                                shown.left, shown.top, shown.Width(), shown.Height(), parent_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleW(nullptr), nullptr);
   if (!window) throw Error("Unable to create the control " + name);

@@ -4,21 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "gfx/dpi_scale.h"
 #include "gfx/geometry.h"
 #include "platform/color.h"
-#include "platform/win32/windows_api.h"
-#include "gfx/dpi_scale.h"
 #include "platform/win32/gdi_handles.h"
+#include "platform/win32/windows_api.h"
 #include "ui/win32/ui_fonts.h"
 
 namespace haltwise {
 
 // What a parent window does with the messages its child sends it.
 struct ChildHandlers {
-  std::function<void(int code)> command = nullptr;         // WM_COMMAND, by notification code
-  std::function<LRESULT(const NMHDR&)> notify = nullptr;   // WM_NOTIFY
+  std::function<void(int code)> command = nullptr;            // WM_COMMAND, by notification code
+  std::function<LRESULT(const NMHDR&)> notify = nullptr;      // WM_NOTIFY
   std::function<void(const DRAWITEMSTRUCT&)> draw = nullptr;  // WM_DRAWITEM
-  std::function<HBRUSH(HDC)> color = nullptr;             // WM_CTLCOLOR...
+  std::function<HBRUSH(HDC)> color = nullptr;                 // WM_CTLCOLOR...
 };
 
 // The child windows of one parent, known by the name of the model they show
@@ -29,8 +29,8 @@ class ChildControls {
   ChildControls() = default;
   ChildControls(HWND parent, const UiFontSet& fonts) : parent_(parent), fonts_(&fonts) {}
 
-  HWND Add(const std::string& name, const wchar_t* windowClass, const std::string& text, DWORD style,
-           const Rect& place, ChildHandlers handlers = {}, DWORD exStyle = 0);
+  HWND Add(const std::string& name, const wchar_t* windowClass, const std::string& text,
+           DWORD style, const Rect& place, ChildHandlers handlers = {}, DWORD exStyle = 0);
   HWND Find(const std::string& name) const;
   // Up-down arrows that sit at the edge of `edit` and move with it.
   void AttachArrows(HWND edit, HWND arrows);

@@ -23,8 +23,9 @@ namespace cl = confirm_layout;
 int Win32ConfirmationRunner::ShowModal(TfrmConfirm& dialog) {
   ConfirmWindow window(dialog, fonts_, colors_);
   window.Create(owner_);
-  RunModalLoop(window.Handle(), owner_, [&dialog] { return dialog.ModalResult() != TfrmConfirm::kNone; },
-               [&dialog] { dialog.Close(); });
+  RunModalLoop(
+      window.Handle(), owner_, [&dialog] { return dialog.ModalResult() != TfrmConfirm::kNone; },
+      [&dialog] { dialog.Close(); });
   return dialog.ModalResult();
 }
 
@@ -78,16 +79,19 @@ void ConfirmWindow::AddButtons() {
     last = children_.Add(
         model.Name(), L"BUTTON", model.Caption(), WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
         cl::Button(i, count),
-        {.command = [click](int code) {
-           if (code == BN_CLICKED || code == BN_DOUBLECLICKED) click();
-         },
-         .draw = [this, &model](const DRAWITEMSTRUCT& item) {
-           const int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
-           FaceText text{model.Caption(), uiFonts_.Scale()(UiFontSpec(true)), false};
-           text.font.color = clWhite;
-           ShowFace(item, FlatButtonFace({colors_, fonts_}, Bitmap32(w, h, kMaroon),
-                                         (item.itemState & ODS_SELECTED) != 0, text));
-         }});
+        {.command =
+             [click](int code) {
+               if (code == BN_CLICKED || code == BN_DOUBLECLICKED) click();
+             },
+         .draw =
+             [this, &model](const DRAWITEMSTRUCT& item) {
+               const int w = item.rcItem.right - item.rcItem.left,
+                         h = item.rcItem.bottom - item.rcItem.top;
+               FaceText text{model.Caption(), uiFonts_.Scale()(UiFontSpec(true)), false};
+               text.font.color = clWhite;
+               ShowFace(item, FlatButtonFace({colors_, fonts_}, Bitmap32(w, h, kMaroon),
+                                             (item.itemState & ODS_SELECTED) != 0, text));
+             }});
   }
   SetFocus(last);
 }
@@ -108,7 +112,7 @@ const Bitmap32& ConfirmWindow::Compose() {
   // highlight and shadow, as Windows draws a raised edge.
   const int line = scale(1);
   shading::Bevel(background_, whole, line, colors_.Resolve(kThreeDLight),
-                  colors_.Resolve(kThreeDDarkShadow));
+                 colors_.Resolve(kThreeDDarkShadow));
   const Rect inner{whole.left + line, whole.top + line, whole.right - line, whole.bottom - line};
   shading::Bevel(background_, inner, line, colors_.Resolve(clBtnHighlight),
                  colors_.Resolve(clBtnShadow));

@@ -38,7 +38,8 @@ void DibSurface::Allocate(int width, int height) {
 
 void DibSurface::Load(const Bitmap32& picture) {
   if (picture.Width() > capacityWidth_ || picture.Height() > capacityHeight_ || !bitmap_) {
-    Allocate(std::max(picture.Width(), capacityWidth_), std::max(picture.Height(), capacityHeight_));
+    Allocate(std::max(picture.Width(), capacityWidth_),
+             std::max(picture.Height(), capacityHeight_));
   }
   GdiFlush();
   width_ = picture.Width();

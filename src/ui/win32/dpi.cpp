@@ -40,7 +40,7 @@ int SystemMetricAt(int index, DpiScale scale) {
 
 POINT CentredOnMonitorOf(HWND window, int width, int height) {
   HMONITOR monitor = window ? MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)
-                          : MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+                            : MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

@@ -31,7 +31,10 @@ constexpr int kIconResource = 1;
 }  // namespace
 
 MainWindow::MainWindow(FontRasteriser& fonts, const SystemColors& colors, HICON icon)
-    : fonts_(fonts), colors_(colors), icon_(icon), designPictures_(DrawPictures(DefaultPalette())) {}
+    : fonts_(fonts),
+      colors_(colors),
+      icon_(icon),
+      designPictures_(DrawPictures(DefaultPalette())) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -142,9 +145,9 @@ const Bitmap32& MainWindow::Compose() { return composed_; }
 void MainWindow::SetTrayIcon() {
   // The small icon's size at the window's scale: 16 pixels at 96 DPI.
   const int size = SystemMetricAt(SM_CXSMICON, Scale());
-  trayIcon_.Reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size,
-                                                size, LR_DEFAULTCOLOR)));
+  trayIcon_.Reset(
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource),
+                                    IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
   tray_->SetIcon(trayIcon_ ? trayIcon_.Get() : icon_);
 }
 
@@ -225,8 +228,8 @@ void MainWindow::ShowTrayMenu() {
   GetCursorPos(&at);
   // The menu closes properly only when its owner is in the foreground.
   SetForegroundWindow(Handle());
-  const UINT chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
-                                     Handle(), nullptr);
+  const UINT chosen =
+      TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
   PostMessageW(Handle(), WM_NULL, 0, 0);
   if (chosen == kMenuRestore) form_->Restore1.Click();
 }

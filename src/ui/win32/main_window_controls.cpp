@@ -50,7 +50,8 @@ void MainWindow::AddButtons() {
     ownerDrawn_.push_back(binder_->ImageButton(
         button, flat.place,
         [this, &button, glyph, focused](const DRAWITEMSTRUCT& item) {
-          FaceText face{glyph ? std::string(glyph) : button.Caption(), FaceFont(true), focused(item)};
+          FaceText face{glyph ? std::string(glyph) : button.Caption(), FaceFont(true),
+                        focused(item)};
           face.font.color = form_->btnTitle.FontColor();
           return FlatButtonFace({colors_, fonts_}, Background(item),
                                 (item.itemState & ODS_SELECTED) != 0, face);
@@ -72,8 +73,8 @@ void MainWindow::AddButtons() {
         true));
   }
 
-  Button* toggles[] = {&f.chkLogOff, &f.chkReboot, &f.chkShutdown, &f.chkSuspend, &f.chkHibernate,
-                       &f.chkForce};
+  Button* toggles[] = {&f.chkLogOff,  &f.chkReboot,    &f.chkShutdown,
+                       &f.chkSuspend, &f.chkHibernate, &f.chkForce};
   for (int i = 0; i < 6; ++i) {
     Button& button = *toggles[i];
     ownerDrawn_.push_back(binder_->ImageButton(
@@ -108,7 +109,8 @@ void MainWindow::AddButtons() {
 
 HWND MainWindow::AddLabel(const std::string& name, const std::string& text, const Rect& place,
                           bool onPage, DWORD align) {
-  if (onPage) return binder_->Label(name, text, place, align, [this](HDC dc) { return PageColours(dc); });
+  if (onPage)
+    return binder_->Label(name, text, place, align, [this](HDC dc) { return PageColours(dc); });
   return binder_->Label(name, text, place, align, [this, place](HDC dc) -> HBRUSH {
     SetTextColor(dc, ToColorRef(colors_.Resolve(form_->pcConfig.FontColor())));
     // The window picture shows through: a brush of the picture, aligned to

@@ -57,8 +57,9 @@ void MainWindow::CreatePages() {
         return brushes_.Get(back);
       };
     }
-    return Piece{"", [this, &edit, colours](const Rect& r) { return binder_->SpinEdit(edit, r, colours); },
-                 kSpinWidth};
+    return Piece{
+        "", [this, &edit, colours](const Rect& r) { return binder_->SpinEdit(edit, r, colours); },
+        kSpinWidth};
   };
   const auto combo = [this](ComboBox& list, int width, bool breakBefore) {
     return Piece{"", [this, &list](const Rect& r) { return binder_->Combo(list, r); }, width,
@@ -66,14 +67,16 @@ void MainWindow::CreatePages() {
   };
   const auto radio = [this, measure](RadioButton& button) {
     const int width = measure(button.Caption()) + 20;
-    return Piece{"", [this, &button](const Rect& r) {
+    return Piece{"",
+                 [this, &button](const Rect& r) {
                    return binder_->Radio(button, r, [this](HDC dc) { return PageColours(dc); });
                  },
                  width};
   };
   const auto checkBox = [this, measure](CheckBox& box) {
     const int width = measure(box.Caption()) + 20;
-    return Piece{"", [this, &box](const Rect& r) {
+    return Piece{"",
+                 [this, &box](const Rect& r) {
                    return binder_->CheckBox(box, r, [this](HDC dc) { return PageColours(dc); });
                  },
                  width};
@@ -90,24 +93,25 @@ void MainWindow::CreatePages() {
        {words("Shutdown when processor usage is under"), spin(f.edtCPUUsage, true), words("%"),
         checkBox(f.chkNoInput), words("for"), spin(f.edtCPUMin, true), words("minutes.")}},
       {"tsSched",
-       {words("Shutdown on"), picker(f.DateSched, 110), words("at", true), picker(f.TimeSched, 110)}},
+       {words("Shutdown on"), picker(f.DateSched, 110), words("at", true),
+        picker(f.TimeSched, 110)}},
       {"tsCntDn",
        {words("Shutdown in"), spin(f.edtCntDn, true), radio(f.chkHours), radio(f.chkMins),
         words("from start..", true)}},
       {"tsNetTr",
        {words("Shutdown when"), radio(f.rbTotal), radio(f.rbRecv), radio(f.rbSent),
         words("KB rate on Network Interface", true), combo(f.cbNetIface, kWideList, true),
-        words("is under"), spin(f.edtNetUsage, false), words("Kb/s for"),
-        spin(f.edtNetMin, false), words("minutes.")}},
+        words("is under"), spin(f.edtNetUsage, false), words("Kb/s for"), spin(f.edtNetMin, false),
+        words("minutes.")}},
       {"tsDiskTr",
        {words("Shutdown when disk usage is under"), spin(f.edtDiskUsage, false), words("Kb/s for"),
         spin(f.edtDiskMin, false), words("minutes.")}},
       {"tsCustom",
        {words("Shutdown when Performance Object"), combo(f.cbPerfObjs, kWideList, true),
-        words("has the Performance Counter value of", true), combo(f.cbPerfCounters, kWideList, true),
-        words("of the Instance", true), combo(f.cbInstances, 140, false),
-        words("between", true), spin(f.edtCustomUsageLow, false), words("and"),
-        spin(f.edtCustomUsageHigh, false), words("for"), spin(f.edtCustomMin, false),
+        words("has the Performance Counter value of", true),
+        combo(f.cbPerfCounters, kWideList, true), words("of the Instance", true),
+        combo(f.cbInstances, 140, false), words("between", true), spin(f.edtCustomUsageLow, false),
+        words("and"), spin(f.edtCustomUsageHigh, false), words("for"), spin(f.edtCustomMin, false),
         words("minutes.")}},
   };
 
@@ -138,14 +142,14 @@ void MainWindow::CreatePages() {
   // The start page: the product and its version.
   const std::size_t splash = pageOf("tsSplash");
   children_.SetFontRole(UiFontRole::kTitle);
-  pages_[splash].push_back(AddLabel("lblTitle", "Haltwise", OnPage({0, 34, 219, 70}), true, SS_CENTER));
+  pages_[splash].push_back(
+      AddLabel("lblTitle", "Haltwise", OnPage({0, 34, 219, 70}), true, SS_CENTER));
   children_.SetFontRole(UiFontRole::kNormal);
-  HWND version = AddLabel(f.lblVer.Name(), f.lblVer.Caption(), OnPage({0, 74, 219, 90}), true,
-                          SS_CENTER);
+  HWND version =
+      AddLabel(f.lblVer.Name(), f.lblVer.Caption(), OnPage({0, 74, 219, 90}), true, SS_CENTER);
   pages_[splash].push_back(version);
-  bindings_.Listen(f.lblVer.Changed, [version, this] {
-    SetWindowTextIfChanged(version, form_->lblVer.Caption());
-  });
+  bindings_.Listen(f.lblVer.Changed,
+                   [version, this] { SetWindowTextIfChanged(version, form_->lblVer.Caption()); });
 
   bindings_.Listen(f.pcConfig.Changed, [this] { ShowActivePage(); });
   ShowActivePage();

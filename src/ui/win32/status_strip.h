@@ -2,12 +2,12 @@
 #include <string>
 
 #include "gfx/bitmap32.h"
+#include "gfx/dpi_scale.h"
 #include "gfx/font.h"
 #include "gfx/font_rasteriser.h"
 #include "gfx/geometry.h"
 #include "gfx/system_colors.h"
 #include "ui/win32/bindings.h"
-#include "gfx/dpi_scale.h"
 #include "ui/win32/buffered_window.h"
 #include "widgets/content_scroller.h"
 #include "widgets/control.h"

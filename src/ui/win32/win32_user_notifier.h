@@ -16,7 +16,8 @@ class Win32UserNotifier : public UserNotifier {
  public:
   explicit Win32UserNotifier(std::string applicationTitle) : title_(std::move(applicationTitle)) {}
 
-  void Attach(HWND owner, BalloonHint* balloon, std::function<HWND(const std::string&)> findControl);
+  void Attach(HWND owner, BalloonHint* balloon,
+              std::function<HWND(const std::string&)> findControl);
 
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& text) override;

@@ -19,10 +19,11 @@ class Window {
 
  protected:
   // Registers a class served by this procedure (once per name).
-  static void RegisterWindowClass(const wchar_t* className, HBRUSH background, HICON icon = nullptr);
+  static void RegisterWindowClass(const wchar_t* className, HBRUSH background,
+                                  HICON icon = nullptr);
   // Creates the window; raises Error when the system refuses.
-  void Create(DWORD exStyle, const wchar_t* className, const std::string& title, DWORD style,
-              int x, int y, int width, int height, HWND parent, int id = 0);
+  void Create(DWORD exStyle, const wchar_t* className, const std::string& title, DWORD style, int x,
+              int y, int width, int height, HWND parent, int id = 0);
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);

@@ -105,9 +105,10 @@ class WarningBalloons : public AppFixture {
 
 TEST_F(WarningBalloons, ATimeWatchWarnsFiveAndOneMinuteBeforeItsAction) {
   using Seen = std::vector<std::pair<int, std::string>>;
-  EXPECT_EQ(Run("MODE=COUNTDOWN MINUTES=10 ACTION=SHUTDOWN /testonly", 600),
-            (Seen{{302, "balloon[btnStart,10000]: Haltwise will shut down the computer in 5 minutes."},
-                  {542, "balloon[btnStart,10000]: Haltwise will shut down the computer in 1 minute."}}));
+  EXPECT_EQ(
+      Run("MODE=COUNTDOWN MINUTES=10 ACTION=SHUTDOWN /testonly", 600),
+      (Seen{{302, "balloon[btnStart,10000]: Haltwise will shut down the computer in 5 minutes."},
+            {542, "balloon[btnStart,10000]: Haltwise will shut down the computer in 1 minute."}}));
   // Three minutes: the five-minute moment lies before the start.
   EXPECT_EQ(Run("MODE=COUNTDOWN MINUTES=3 ACTION=LOGOFF /testonly", 180),
             (Seen{{122, "balloon[btnStart,10000]: Haltwise will log you off in 1 minute."}}));
@@ -129,7 +130,8 @@ TEST_F(WarningBalloons, AScheduledWatchWarnsToo) {
   EXPECT_TRUE(notifier.shown.empty());
   AdvanceSeconds(1);  // 12:03:00
   ASSERT_EQ(notifier.shown.size(), 1u);
-  EXPECT_EQ(notifier.shown[0], "balloon[btnStart,10000]: Haltwise will hibernate the computer in 1 minute.");
+  EXPECT_EQ(notifier.shown[0],
+            "balloon[btnStart,10000]: Haltwise will hibernate the computer in 1 minute.");
 }
 
 // Hidden in the notification area, the window has no control to point at:
@@ -143,7 +145,8 @@ TEST_F(WarningBalloons, FromTheIconWhileTheWindowIsHidden) {
   host.requests.clear();
   AdvanceSeconds(62);
   EXPECT_EQ(host.requests,
-            std::vector<std::string>{"tray balloon Haltwise: Haltwise will reboot the computer in 1 minute."});
+            std::vector<std::string>{
+                "tray balloon Haltwise: Haltwise will reboot the computer in 1 minute."});
   for (const std::string& s : notifier.shown) EXPECT_EQ(s.find("balloon"), std::string::npos) << s;
 }
 

@@ -144,9 +144,21 @@ class AppFixture : public ::testing::Test {
   std::optional<std::filesystem::path> replayFile;
   BuiltinFontRasteriser fonts;
   ClassicSystemColors systemColors;
-  AppServices services{clock,    input,    locale,      notifier, security,     power,
-                       systemInfo, registry,  events,   shell,        profile,
-                       confirmation, host,    fonts,         systemColors,
+  AppServices services{clock,
+                       input,
+                       locale,
+                       notifier,
+                       security,
+                       power,
+                       systemInfo,
+                       registry,
+                       events,
+                       shell,
+                       profile,
+                       confirmation,
+                       host,
+                       fonts,
+                       systemColors,
                        [](const std::string& text, int width) {
                          // Six pixels a character, 13 a line.
                          const int perLine = width / 6;

@@ -13,7 +13,8 @@ namespace {
 int ResultOf(int snoozeMinutes, int ticks, const std::function<void(TfrmConfirm&)>& act) {
   fake::FakeUserNotifier notifier;
   TfrmConfirm dialog(notifier, snoozeMinutes);
-  for (int i = 0; i < ticks && dialog.ModalResult() == TfrmConfirm::kNone; ++i) dialog.Timer1.OnTimer();
+  for (int i = 0; i < ticks && dialog.ModalResult() == TfrmConfirm::kNone; ++i)
+    dialog.Timer1.OnTimer();
   if (dialog.ModalResult() == TfrmConfirm::kNone) act(dialog);
   return dialog.ModalResult();
 }
@@ -51,7 +52,8 @@ TEST(ConfirmDialog, EveryWayOfClosingButSnoozeCancels) {
       {"a hidden Snooze cannot be pressed", 0, 3, snooze, TfrmConfirm::kNone},
       {"no answer: the countdown runs out", 10, 11, nothing, TfrmConfirm::kOk},
   };
-  for (const Case& c : cases) EXPECT_EQ(ResultOf(c.snoozeMinutes, c.ticks, c.act), c.result) << c.what;
+  for (const Case& c : cases)
+    EXPECT_EQ(ResultOf(c.snoozeMinutes, c.ticks, c.act), c.result) << c.what;
 }
 
 TEST(ConfirmDialog, ACloseAfterTheAnswerDoesNotChangeIt) {

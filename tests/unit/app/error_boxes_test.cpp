@@ -21,8 +21,8 @@ TEST(ErrorBoxes, ARepeatingFailureIsShownOnceUntilItHasGoneAway) {
   };
   for (int i = 0; i < 5; ++i) boxes.Run(&sampler, sample);
   boxes.Run(&check, sample);  // another handler: its own box
-  EXPECT_EQ(notifier.shown, (std::vector<std::string>{"error: Access is denied.",
-                                                      "error: Access is denied."}));
+  EXPECT_EQ(notifier.shown,
+            (std::vector<std::string>{"error: Access is denied.", "error: Access is denied."}));
   failing = false;
   boxes.Run(&sampler, sample);
   failing = true;
@@ -41,15 +41,15 @@ TEST(ErrorBoxes, OneBoxAtATimeAndAnErrorAskedForMeanwhileFollows) {
     most = std::max(most, ++open);
     if (box == "error: The sampler failed.") {
       boxes.Run(&sampler, [] { throw Error("The sampler failed again."); });  // dropped
-      boxes.ShowError("Can't shutdown.");                                    // follows
+      boxes.ShowError("Can't shutdown.");                                     // follows
       boxes.ShowMessage("Test Shutdown mode 9");  // not an error box: passes
     }
     --open;
   };
   boxes.Run(&sampler, [] { throw Error("The sampler failed."); });
-  EXPECT_EQ(notifier.shown, (std::vector<std::string>{"error: The sampler failed.",
-                                                      "message: Test Shutdown mode 9",
-                                                      "error: Can't shutdown."}));
+  EXPECT_EQ(notifier.shown,
+            (std::vector<std::string>{"error: The sampler failed.", "message: Test Shutdown mode 9",
+                                      "error: Can't shutdown."}));
   EXPECT_EQ(most, 2) << "the plain box is the only one open beside the error box";
 }
 

@@ -160,12 +160,16 @@ TEST_F(ExecuteAction, FaultMatrixOfThePowerCalls) {
       {"OpenProcessToken", false, "error: OpenProcessToken failed.", {}},
       {"LookupPrivilegeValue", false, "error: LookupPrivilegeValue failed.", {}},
       {"AdjustTokenPrivileges", false, "error: Can't get privileges to shutdown.", {}},
-      {"ExitWindowsEx", false, "error: Can't shutdown.",
+      {"ExitWindowsEx",
+       false,
+       "error: Can't shutdown.",
        {"\r\n\r\nShutdown,20260601,120001", "\r\n\r\nShutdown Error,20260601,120001"}},
       {"OpenProcessToken", true, "error: OpenProcessToken failed.", {}},
       {"LookupPrivilegeValue", true, "error: LookupPrivilegeValue failed.", {}},
       {"AdjustTokenPrivileges", true, "error: Can't get privileges to suspend.", {}},
-      {"SetSystemPowerState", true, "error: Can't suspend!.",
+      {"SetSystemPowerState",
+       true,
+       "error: Can't suspend!.",
        {"\r\n\r\nSuspend,20260601,120001", "\r\n\r\nCan not Suspend,20260601,120001"}},
   };
   for (const Case& c : cases) {
@@ -198,7 +202,7 @@ TEST_F(ExecuteAction, OnWindows9xNoPrivilegeIsAskedFor) {
   AdvanceSeconds(1);
   EXPECT_EQ(security.CountCalls("AdjustTokenPrivileges"), 0);
   EXPECT_EQ(EventTexts(), (std::vector<std::string>{"\r\n\r\nShutdown at 20260601,120001",
-                                                     "\r\n\r\nCould not Shutdown,20260601,120001"}));
+                                                    "\r\n\r\nCould not Shutdown,20260601,120001"}));
   EXPECT_EQ(notifier.shown.back(), "error: Can't shutdown.");
 }
 
@@ -215,15 +219,36 @@ TEST_F(ExecuteAction, AFailedEntryNeverStopsThePowerCall) {
   };
   const std::string reportFail = "TEventLog - Event report fail, error code: 1502";
   const Case cases[] = {
-      {"power-off, no entry at all", &TfrmShutdown::chkShutdown, false, "RegisterEventSource", {}, ""},
-      {"suspend returns after resuming", &TfrmShutdown::chkSuspend, false, "ReportEvent", {},
+      {"power-off, no entry at all",
+       &TfrmShutdown::chkShutdown,
+       false,
+       "RegisterEventSource",
+       {},
+       ""},
+      {"suspend returns after resuming",
+       &TfrmShutdown::chkSuspend,
+       false,
+       "ReportEvent",
+       {},
        "Suspended at 1 June 2026"},
-      {"the user's SID cannot be read", &TfrmShutdown::chkSuspend, false, "GetTokenInformation", {},
+      {"the user's SID cannot be read",
+       &TfrmShutdown::chkSuspend,
+       false,
+       "GetTokenInformation",
+       {},
        "Suspended at 1 June 2026"},
-      {"the call fails too: its box first", &TfrmShutdown::chkShutdown, true, "ReportEvent",
-       {"error: Can't shutdown."}, ""},
-      {"a failed suspend", &TfrmShutdown::chkHibernate, true, "ReportEvent",
-       {"error: Can't suspend!."}, ""},
+      {"the call fails too: its box first",
+       &TfrmShutdown::chkShutdown,
+       true,
+       "ReportEvent",
+       {"error: Can't shutdown."},
+       ""},
+      {"a failed suspend",
+       &TfrmShutdown::chkHibernate,
+       true,
+       "ReportEvent",
+       {"error: Can't suspend!."},
+       ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -40,7 +40,8 @@ TEST_F(BitmapFaults, EachSkinBitmapBrokenInTurn) {
   const Cell cells[] = {
       {"MainForm.bmp", Bytes{'B', 'M', 'n', 'o', 't'}, "(bitmap header beyond the end)",
        &Pictures::mainForm},
-      {"BtnUp.bmp", Bytes(good.begin() + 2, good.end()), "it is not a BMP file", &Pictures::buttonUp},
+      {"BtnUp.bmp", Bytes(good.begin() + 2, good.end()), "it is not a BMP file",
+       &Pictures::buttonUp},
       {"BtnDn.bmp", Bytes{}, "(file header beyond the end)", &Pictures::buttonDown},
       {"Leds.bmp", Patched(good, 28, 2), "unsupported format of 2 bits per pixel", &Pictures::leds},
       {"btnStartOff.bmp", cutShort, "(pixel data beyond the end)", &Pictures::startOff},
@@ -48,26 +49,28 @@ TEST_F(BitmapFaults, EachSkinBitmapBrokenInTurn) {
       {"btnStartOn.bmp", Patched(good, 30, 4), "unsupported compression 4 for 8 bits per pixel",
        &Pictures::startOn},
   };
-  const std::optional<Bitmap32> Pictures::*order[] = {&Pictures::mainForm, &Pictures::buttonUp,
+  const std::optional<Bitmap32> Pictures::*order[] = {&Pictures::mainForm,   &Pictures::buttonUp,
                                                       &Pictures::buttonDown, &Pictures::leds,
-                                                      &Pictures::startOff, &Pictures::startOn};
+                                                      &Pictures::startOff,   &Pictures::startOn};
   const std::filesystem::path skin = folder / "Skin";
   for (const Cell& cell : cells) {
     SCOPED_TRACE(cell.file);
     NewCell();
     std::filesystem::create_directories(skin);
-    for (const char* name : {"MainForm.bmp", "BtnUp.bmp", "BtnDn.bmp", "Leds.bmp", "btnStartOff.bmp",
-                             "btnStartOn.bmp"}) {
+    for (const char* name : {"MainForm.bmp", "BtnUp.bmp", "BtnDn.bmp", "Leds.bmp",
+                             "btnStartOff.bmp", "btnStartOn.bmp"}) {
       const Bytes& bytes = std::string(name) == cell.file ? cell.content : good;
       std::ofstream(skin / name, std::ios::binary)
-          .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+          .write(reinterpret_cast<const char*>(bytes.data()),
+                 static_cast<std::streamsize>(bytes.size()));
     }
 
     StartHandled(kArguments);
 
     const std::vector<std::string> boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
-    const std::string named = "error: Cannot read the bitmap \"" + (skin / cell.file).string() + "\": ";
+    const std::string named =
+        "error: Cannot read the bitmap \"" + (skin / cell.file).string() + "\": ";
     EXPECT_EQ(boxes[0].rfind(named, 0), 0u) << boxes[0];
     EXPECT_NE(boxes[0].find(cell.reason), std::string::npos) << boxes[0];
     for (const auto picture : order) {

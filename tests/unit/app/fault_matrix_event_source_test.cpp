@@ -44,21 +44,56 @@ TEST_F(EventSourceFaults, EachCallFailingWhereEntriesAreWritten) {
     int exitCalls;
   };
   const std::string reportFail = "error: TEventLog - Event report fail, error code: 1502";
-  const std::string sourceFail = "error: TEventLog - Event source registration fail, error code: 1722";
+  const std::string sourceFail =
+      "error: TEventLog - Event source registration fail, error code: 1722";
   const std::string cancel = "Time limit reached, but CPU was not Idle. Shutdown Cancelled.";
   const Cell cells[] = {
-      {"no Information entry: the power call all the same", "ReportEvent", "", 1502,
-       &EventSourceFaults::PowerAction, false, {reportFail}, {}, 1},
-      {"no Error entry after a failed power call: its box, then the entry's error", "ReportEvent",
-       "type=1", 1502, &EventSourceFaults::PowerAction, true,
-       {"error: Can't shutdown.", reportFail}, {"Shutdown,20260601,120001"}, 1},
-      {"a failed sample that cannot be logged, every second: one box", "RegisterEventSource", "", 1722,
-       &EventSourceFaults::FailingSamples, false, {sourceFail}, {}, 0},
-      {"a cancel that cannot be logged: the watch is cancelled all the same", "ReportEvent",
-       "type=2", 1502, &EventSourceFaults::BusyProcessorAtTheDueMoment, false, {reportFail}, {}, 0},
+      {"no Information entry: the power call all the same",
+       "ReportEvent",
+       "",
+       1502,
+       &EventSourceFaults::PowerAction,
+       false,
+       {reportFail},
+       {},
+       1},
+      {"no Error entry after a failed power call: its box, then the entry's error",
+       "ReportEvent",
+       "type=1",
+       1502,
+       &EventSourceFaults::PowerAction,
+       true,
+       {"error: Can't shutdown.", reportFail},
+       {"Shutdown,20260601,120001"},
+       1},
+      {"a failed sample that cannot be logged, every second: one box",
+       "RegisterEventSource",
+       "",
+       1722,
+       &EventSourceFaults::FailingSamples,
+       false,
+       {sourceFail},
+       {},
+       0},
+      {"a cancel that cannot be logged: the watch is cancelled all the same",
+       "ReportEvent",
+       "type=2",
+       1502,
+       &EventSourceFaults::BusyProcessorAtTheDueMoment,
+       false,
+       {reportFail},
+       {},
+       0},
       // Last: the source it leaves open stays open.
-      {"a source that cannot be closed", "DeregisterEventSource", "", 6,
-       &EventSourceFaults::PowerAction, false, {}, {"Shutdown,20260601,120001"}, 1},
+      {"a source that cannot be closed",
+       "DeregisterEventSource",
+       "",
+       6,
+       &EventSourceFaults::PowerAction,
+       false,
+       {},
+       {"Shutdown,20260601,120001"},
+       1},
   };
   for (const Cell& cell : cells) {
     SCOPED_TRACE(cell.name);

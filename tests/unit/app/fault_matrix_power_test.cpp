@@ -16,9 +16,13 @@ TEST_F(PowerFaults, EachCallFailingOnWindows9x) {
     std::vector<std::string> log;
   };
   const Cell cells[] = {
-      {"ExitWindowsEx", &TfrmShutdown::chkReboot, {"error: Can't shutdown."},
+      {"ExitWindowsEx",
+       &TfrmShutdown::chkReboot,
+       {"error: Can't shutdown."},
        {"Shutdown at 20260601,120001", "Could not Shutdown,20260601,120001"}},
-      {"SetSystemPowerState", &TfrmShutdown::chkHibernate, {"error: Can't suspend!."},
+      {"SetSystemPowerState",
+       &TfrmShutdown::chkHibernate,
+       {"error: Can't suspend!."},
        {"Suspend 20260601,120001", "Suspend Error,20260601,120001"}},
   };
   for (const Cell& cell : cells) {

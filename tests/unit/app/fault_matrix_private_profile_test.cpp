@@ -29,7 +29,8 @@ TEST_F(PrivateProfileFaults, ReadsThatFailGiveTheDefaults) {
   };
   const Cell cells[] = {
       {"Colors|Title", [](TfrmShutdown& f) { EXPECT_EQ(f.btnTitle.FontColor(), 0xFFFFFFu); }},
-      {"Colors|DigitPixelOn", [](TfrmShutdown& f) { EXPECT_EQ(f.skinColors.DigitPixelOn, 0x009900u); }},
+      {"Colors|DigitPixelOn",
+       [](TfrmShutdown& f) { EXPECT_EQ(f.skinColors.DigitPixelOn, 0x009900u); }},
       // No object: loading ends before the limits.
       {"Custom|PerformanceObject",
        [](TfrmShutdown& f) {
@@ -47,13 +48,15 @@ TEST_F(PrivateProfileFaults, ReadsThatFailGiveTheDefaults) {
   for (const Cell& cell : cells) {
     SCOPED_TRACE(cell.key);
     NewCell();
-    WriteFile(folder / "Skin" / "Colors.ini", "[Colors]\nTitle=$00FF0000\nDigitPixelOn=$000000FF\n");
+    WriteFile(folder / "Skin" / "Colors.ini",
+              "[Colors]\nTitle=$00FF0000\nDigitPixelOn=$000000FF\n");
     StartHandled("");
     const int processor = IndexOf(form->cbPerfObjs, "Processor");
     WriteFile(Settings(), "[Custom]\nPerformanceObject=" + std::to_string(processor) +
                               "\nPerformanceCounter=0\nPerformanceInstance=0\nValueMin=7\n"
                               "ValueMax=70\nMinutes=12\n");
-    profile.FailCall("GetPrivateProfileString", win::kErrorAccessDenied, -1, std::string(cell.key) + "|");
+    profile.FailCall("GetPrivateProfileString", win::kErrorAccessDenied, -1,
+                     std::string(cell.key) + "|");
 
     StartAndRunTwoWatches();
 
@@ -79,10 +82,14 @@ TEST_F(PrivateProfileFaults, AWriteThatFailsEndsTheSave) {
 
     Handle([&] { form->FormClose(); });
 
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"default: Unable to write to " + Settings().string()});
+    EXPECT_EQ(Boxes(),
+              std::vector<std::string>{"default: Unable to write to " + Settings().string()});
     const std::string saved[] = {std::to_string(form->cbPerfObjs.ItemIndex()),
                                  std::to_string(form->cbPerfCounters.ItemIndex()),
-                                 std::to_string(form->cbInstances.ItemIndex()), "5", "10", "3"};
+                                 std::to_string(form->cbInstances.ItemIndex()),
+                                 "5",
+                                 "10",
+                                 "3"};
     const std::string old[] = {"-1", "-1", "-1", "1", "2", "9"};
     std::string expected = "[Other]\r\nKeep=me\r\n[Custom]\r\n";
     for (std::size_t k = 0; k < std::size(keys); ++k) {

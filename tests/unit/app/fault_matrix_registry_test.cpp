@@ -25,10 +25,18 @@ TEST_F(RegistryFaults, EachCallFailingInTurn) {
   const Cell cells[] = {
       // No title tables: the first activation fails, the disk and network
       // sampler never starts.
-      {"RegOpenKeyEx", "PERFLIB access", win::kErrorAccessDenied, false,
-       {"default: List index out of bounds (0)"}, {shutdownNt}},
-      {"RegEnumKeyEx", "PERFLIB", win::kErrorAccessDenied, false,
-       {"default: Access is denied."}, {shutdownNt}},
+      {"RegOpenKeyEx",
+       "PERFLIB access",
+       win::kErrorAccessDenied,
+       false,
+       {"default: List index out of bounds (0)"},
+       {shutdownNt}},
+      {"RegEnumKeyEx",
+       "PERFLIB",
+       win::kErrorAccessDenied,
+       false,
+       {"default: Access is denied."},
+       {shutdownNt}},
       // An unreadable table is empty: the lists have no names, but the disk
       // and network counters are found by their title indexes.
       {"RegOpenKeyEx", "PERFLIB\\009", win::kErrorFileNotFound, false, {}, {shutdownNt}},
@@ -37,22 +45,36 @@ TEST_F(RegistryFaults, EachCallFailingInTurn) {
       // Without help texts only the hints are empty.
       {"RegQueryValueEx", "009 Help", win::kErrorAccessDenied, false, {}, {shutdownNt}},
       // No performance data: the internal monitor finds no disk counter.
-      {"RegQueryValueEx", "HKPD Global", win::kErrorAccessDenied, false,
-       {"default: Invalid performance counter name : Disk Bytes/sec"}, {shutdownNt}},
+      {"RegQueryValueEx",
+       "HKPD Global",
+       win::kErrorAccessDenied,
+       false,
+       {"default: Invalid performance counter name : Disk Bytes/sec"},
+       {shutdownNt}},
       // The processor meter falls back on the system times.
       {"RegQueryValueEx", "HKPD 238", win::kErrorAccessDenied, false, {}, {shutdownNt}},
       // The 9x kernel statistic: the CPU graph stops for good.
-      {"RegOpenKeyEx", "STARTSTAT", win::kErrorAccessDenied, true,
+      {"RegOpenKeyEx",
+       "STARTSTAT",
+       win::kErrorAccessDenied,
+       true,
        {"message: Unable to start performance monitoring", "message: CPU Monitoring Disabled."},
        {shutdown9x}},
-      {"RegOpenKeyEx", "STATDATA", win::kErrorAccessDenied, true,
+      {"RegOpenKeyEx",
+       "STATDATA",
+       win::kErrorAccessDenied,
+       true,
        {"message: Unable to read performance data", "message: CPU Monitoring Disabled."},
        {shutdown9x}},
       {"RegQueryValueEx", "CPUUsage", win::kErrorAccessDenied, true, {}, {shutdown9x}},
       // An event source key that cannot be read: no entry, but the action
       // goes ahead all the same.
-      {"RegOpenKeyEx", "EVENTLOG", win::kErrorAccessDenied, false,
-       {"error: TEventLog - Application registration fail, error code: 5"}, {}},
+      {"RegOpenKeyEx",
+       "EVENTLOG",
+       win::kErrorAccessDenied,
+       false,
+       {"error: TEventLog - Application registration fail, error code: 5"},
+       {}},
       // One that cannot be created: Windows takes entries from it anyway.
       {"RegCreateKeyEx", "EVENTLOG", win::kErrorAccessDenied, false, {}, {shutdownNt}},
       {"RegCloseKey", "", win::kErrorInvalidHandle, false, {}, {shutdownNt}},

@@ -19,12 +19,21 @@ TEST_F(SecurityFaults, EachLookupFailingBeforeAPowerCall) {
   };
   const Cell cells[] = {
       // The token opened only to query the user (TOKEN_QUERY, 8).
-      {"OpenProcessToken", "access=8", win::kErrorAccessDenied,
-       {"error: TEventLog - User SID lookup fail, error code: 5"}, {}},
-      {"GetTokenInformation", "", win::kErrorAccessDenied,
-       {"error: TEventLog - User SID lookup fail, error code: 5"}, {}},
-      {"GetTokenInformation", "", win::kErrorInsufficientBuffer,
-       {"error: TEventLog - User SID lookup fail, error code: 122"}, {}},
+      {"OpenProcessToken",
+       "access=8",
+       win::kErrorAccessDenied,
+       {"error: TEventLog - User SID lookup fail, error code: 5"},
+       {}},
+      {"GetTokenInformation",
+       "",
+       win::kErrorAccessDenied,
+       {"error: TEventLog - User SID lookup fail, error code: 5"},
+       {}},
+      {"GetTokenInformation",
+       "",
+       win::kErrorInsufficientBuffer,
+       {"error: TEventLog - User SID lookup fail, error code: 122"},
+       {}},
       {"CloseHandle", "", win::kErrorInvalidHandle, {}, {"Shutdown,20260601,120004"}},
   };
   for (const Cell& cell : cells) {

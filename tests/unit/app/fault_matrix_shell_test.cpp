@@ -14,10 +14,10 @@ TEST_F(ShellFaults, HelpPagesThatCannotBeOpened) {
     long error;  // ShellExecute's result, 32 or below
   };
   const Cell cells[] = {
-      {"CmdLine.html", 2},       // SE_ERR_FNF
-      {"CmdLine.html", 31},      // SE_ERR_NOASSOC
-      {"HaltwiseHelp.htm", 5},   // SE_ERR_ACCESSDENIED
-      {"HaltwiseHelp.htm", 8},   // SE_ERR_OOM
+      {"CmdLine.html", 2},      // SE_ERR_FNF
+      {"CmdLine.html", 31},     // SE_ERR_NOASSOC
+      {"HaltwiseHelp.htm", 5},  // SE_ERR_ACCESSDENIED
+      {"HaltwiseHelp.htm", 8},  // SE_ERR_OOM
   };
   for (const Cell& cell : cells) {
     SCOPED_TRACE(std::string(cell.page) + " " + std::to_string(cell.error));

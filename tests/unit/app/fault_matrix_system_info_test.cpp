@@ -19,7 +19,9 @@ TEST_F(SystemInfoFaults, EachQueryFailing) {
   };
   const Cell cells[] = {
       {"system times, Processor object there", "GetSystemTimes", false, {}},
-      {"system times, no Processor object", "GetSystemTimes", true,
+      {"system times, no Processor object",
+       "GetSystemTimes",
+       true,
        {"message: Unable to locate the \"Processor\" performance object",
         "message: CPU Monitoring Disabled."}},
   };

@@ -23,7 +23,7 @@ TEST_F(InputClause, InputRestartsTheCountAndQuietHoldsIt) {
     StartWindow("MODE=IDLETIME MINUTES=3 INPUT=YES ACTION=LOGOFF /testonly");
     ASSERT_TRUE(form->chkNoInput.Checked());
     AdvanceSeconds(5);  // the processor meter needs two samples
-    Touch();  // the click on "Start!"
+    Touch();            // the click on "Start!"
     form->btnStart.UserClick();
     AdvanceSeconds(100);
     EXPECT_EQ(Status(),
@@ -83,7 +83,7 @@ TEST(CpuConditionHolds, TheLimitAndTheInputClause) {
     bool holds;
   };
   const Case cases[] = {
-      {9, 10, false, true},    {10, 10, false, false}, {10, 10, true, false},
+      {9, 10, false, true},    {10, 10, false, false},   {10, 10, true, false},
       {99, 100, false, true},  {100, 100, false, false}, {100, 100, true, true},
       {100, 150, false, true}, {50, 99, true, true},     {99, 99, true, false},
   };

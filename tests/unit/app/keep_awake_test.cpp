@@ -11,14 +11,19 @@ TEST(KeepAwakeHolder, PowerRequestOrTheOlderCallAndAlwaysGivenBack) {
     const char* name;
     bool hasPowerRequests;
     const char* failingCall;
-    std::vector<std::string> held;      // calls made by Hold
-    std::uint32_t executionState;       // while held
+    std::vector<std::string> held;  // calls made by Hold
+    std::uint32_t executionState;   // while held
   };
   const Case cases[] = {
       {"a power request", true, "", {"PowerCreateRequest", "PowerSetRequest"}, 0},
-      {"Windows without power requests", false, "",
-       {"PowerCreateRequest", "SetThreadExecutionState"}, win::kEsSystemRequired},
-      {"a request that cannot be set", true, "PowerSetRequest",
+      {"Windows without power requests",
+       false,
+       "",
+       {"PowerCreateRequest", "SetThreadExecutionState"},
+       win::kEsSystemRequired},
+      {"a request that cannot be set",
+       true,
+       "PowerSetRequest",
        {"PowerCreateRequest", "PowerSetRequest", "CloseHandle", "SetThreadExecutionState"},
        win::kEsSystemRequired},
   };
@@ -61,7 +66,7 @@ TEST_F(KeepAwakeWatch, HeldWhileArmedGivenBackWhenStoppedDueOrClosed) {
   EXPECT_EQ(power.Calls()[0].arguments, "Haltwise is waiting to restart the computer");
   AdvanceSeconds(30);
   EXPECT_EQ(power.CountCalls("PowerCreateRequest"), 1);  // one request for the whole wait
-  form->btnStart.UserClick();                             // Stop!
+  form->btnStart.UserClick();                            // Stop!
   EXPECT_EQ(power.OpenRequests(), 0);
 
   // Due: given back before the confirmation opens; a snooze waits, and holds
@@ -117,7 +122,8 @@ TEST_F(KeepAwakeWatch, ModernStandbyOnlyWithoutS3) {
   };
   const Case cases[] = {
       // SC_MONITORPOWER with 2: the displays off.
-      {true, false, &TfrmShutdown::chkSuspend, "BroadcastSystemCommand", "command=61808 argument=2"},
+      {true, false, &TfrmShutdown::chkSuspend, "BroadcastSystemCommand",
+       "command=61808 argument=2"},
       {true, true, &TfrmShutdown::chkSuspend, "SetSystemPowerState", "suspend=1 force=0"},
       {false, true, &TfrmShutdown::chkSuspend, "SetSystemPowerState", "suspend=1 force=0"},
       {false, false, &TfrmShutdown::chkSuspend, "SetSystemPowerState", "suspend=1 force=0"},

@@ -12,10 +12,26 @@ TEST_F(LoadSamplers, EachLoadModeFallsDueOnlyAfterItsMinuteHasPassed) {
     std::function<void(TfrmShutdown&)> arm;
   };
   const Case cases[] = {
-      {"CPU Idle Time", [](TfrmShutdown& f) { f.edtCPUMin.SetValue(1); f.btnIdle.UserClick(); }},
-      {"Disk Usage", [](TfrmShutdown& f) { f.edtDiskMin.SetValue(1); f.btnDiskTr.UserClick(); }},
-      {"Network Usage", [](TfrmShutdown& f) { f.edtNetMin.SetValue(1); f.btnNetTr.UserClick(); }},
-      {"Custom", [](TfrmShutdown& f) { f.edtCustomMin.SetValue(1); f.btnCustom.UserClick(); }},
+      {"CPU Idle Time",
+       [](TfrmShutdown& f) {
+         f.edtCPUMin.SetValue(1);
+         f.btnIdle.UserClick();
+       }},
+      {"Disk Usage",
+       [](TfrmShutdown& f) {
+         f.edtDiskMin.SetValue(1);
+         f.btnDiskTr.UserClick();
+       }},
+      {"Network Usage",
+       [](TfrmShutdown& f) {
+         f.edtNetMin.SetValue(1);
+         f.btnNetTr.UserClick();
+       }},
+      {"Custom",
+       [](TfrmShutdown& f) {
+         f.edtCustomMin.SetValue(1);
+         f.btnCustom.UserClick();
+       }},
   };
   for (const Case& c : cases) {
     UseMachine(perftest::Scenario::Quiet);
@@ -80,7 +96,8 @@ TEST_F(LoadSamplers, ABusyProcessorEndsTheWatchEvenWithNoActionLeft) {
   EXPECT_EQ(form->btnStart.Caption(), "Start!");
   AdvanceSeconds(5);
   EXPECT_EQ(EventsOfType(win::kEventLogWarningType), 1);
-  EXPECT_EQ(form->lblStatusBar.Caption(), "Time limit reached, but CPU was not Idle. Shutdown Cancelled.");
+  EXPECT_EQ(form->lblStatusBar.Caption(),
+            "Time limit reached, but CPU was not Idle. Shutdown Cancelled.");
 }
 
 // A lasting fault is logged once, then once an hour with its count, and

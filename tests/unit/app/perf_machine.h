@@ -33,12 +33,14 @@ class MachineFixture : public AppFixture {
     leftOut_.clear();
     const std::string perflib = "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib\\";
     auto setTables = [&](const std::string& subkey, const perftest::TitleTables& tables) {
-      registry.SetMultiStringValue(perflib + subkey, "Counter", perftest::ToMultiStrings(tables.counter));
+      registry.SetMultiStringValue(perflib + subkey, "Counter",
+                                   perftest::ToMultiStrings(tables.counter));
       registry.SetMultiStringValue(perflib + subkey, "Help", perftest::ToMultiStrings(tables.help));
     };
     setTables("009", model_->Titles());
     if (language != "009") {
-      const perftest::TitleTables local = perftest::LocalizedTitleTables(model_->Titles(), language);
+      const perftest::TitleTables local =
+          perftest::LocalizedTitleTables(model_->Titles(), language);
       setTables(language, local);
       setTables("CurrentLanguage", local);
     }

@@ -80,9 +80,10 @@ TEST_F(RealisticMachine, NetworkFollowsItsAdapterByNameAndWaitsWhileItIsMissing)
       << form->lblStatusBar.Caption();
   AdvanceSeconds(14);
   const auto texts = EventTexts();
-  EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
-                          [](const std::string& t) { return t.find("is missing") != std::string::npos; }),
-            1);
+  EXPECT_EQ(
+      std::count_if(texts.begin(), texts.end(),
+                    [](const std::string& t) { return t.find("is missing") != std::string::npos; }),
+      1);
   EXPECT_EQ(EventsOfType(win::kEventLogWarningType), 1);
 
   // Back at 40: the quiet minute counts from there, not from the start.
@@ -194,12 +195,10 @@ TEST_F(RealisticMachine, OneCheapQueryASecondAndGlobalOnlyWhileChoosing) {
   EXPECT_GT(form->lgCPU.Value(29), 0);
 
   // Choosing another object needs every object, at once.
-  EXPECT_EQ(queriesDuring([&] {
-              form->cbPerfObjs.UserSelect(IndexOf(form->cbPerfObjs, "Memory"));
-            }),
-            std::vector<std::string>{"Global"});
-  EXPECT_EQ(queriesDuring([&] { AdvanceSeconds(1); }),
-            std::vector<std::string>{"230 234 510 238"});
+  EXPECT_EQ(
+      queriesDuring([&] { form->cbPerfObjs.UserSelect(IndexOf(form->cbPerfObjs, "Memory")); }),
+      std::vector<std::string>{"Global"});
+  EXPECT_EQ(queriesDuring([&] { AdvanceSeconds(1); }), std::vector<std::string>{"230 234 510 238"});
   EXPECT_EQ(EventsOfType(win::kEventLogErrorType), 0);
 }
 

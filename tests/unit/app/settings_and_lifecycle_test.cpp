@@ -40,10 +40,11 @@ TEST_F(Lifecycle, FirstRunWritesDefaultsAndLimitsNeedAChosenObject) {
   StartWindow("");
   form->edtCustomUsageLow.SetValue(20);
   form->FormClose();
-  EXPECT_EQ(Ini(),
-            "[Custom]\r\nPerformanceObject=-1\r\nPerformanceCounter=-1\r\nPerformanceInstance=-1\r\n"
-            "ValueMin=20\r\nValueMax=10\r\nMinutes=3\r\nPerformanceObjectName=\r\n"
-            "PerformanceCounterName=\r\nPerformanceInstanceName=\r\n");
+  EXPECT_EQ(
+      Ini(),
+      "[Custom]\r\nPerformanceObject=-1\r\nPerformanceCounter=-1\r\nPerformanceInstance=-1\r\n"
+      "ValueMin=20\r\nValueMax=10\r\nMinutes=3\r\nPerformanceObjectName=\r\n"
+      "PerformanceCounterName=\r\nPerformanceInstanceName=\r\n");
   StartWindow("");
   EXPECT_EQ(form->edtCustomUsageLow.Value(), 5);  // not read back without an object
 }
@@ -104,7 +105,8 @@ TEST_F(Lifecycle, AStoredChoiceStaysWhenLoadingNeverRanOrStoppedEarly) {
       EXPECT_EQ(Ini(), stored) << c.name;
     } else {
       EXPECT_EQ(Ini().find("PerformanceObject=999"), std::string::npos) << c.name;
-      EXPECT_NE(Ini().find("ValueMin=5\r\nValueMax=10\r\nMinutes=3\r\n"), std::string::npos) << c.name;
+      EXPECT_NE(Ini().find("ValueMin=5\r\nValueMax=10\r\nMinutes=3\r\n"), std::string::npos)
+          << c.name;
     }
   }
 }
@@ -138,8 +140,8 @@ TEST_F(Lifecycle, StoredValuesOutOfTheirRangesAreCutOrIgnored) {
   const std::string processor = std::to_string(IndexOf(form->cbPerfObjs, "Processor"));
   // A counter beyond the list is not applied; the counter handler then fails
   // and loading ends before the limits.
-  WriteFile(folder / "Haltwise.ini", "[Custom]\nPerformanceObject=" + processor +
-                                         "\nPerformanceCounter=999\nValueMin=40\n");
+  WriteFile(folder / "Haltwise.ini",
+            "[Custom]\nPerformanceObject=" + processor + "\nPerformanceCounter=999\nValueMin=40\n");
   StartWindow("");
   EXPECT_EQ(form->cbPerfObjs.Text(), "Processor");
   EXPECT_EQ(form->cbPerfCounters.ItemIndex(), -1);
@@ -160,7 +162,8 @@ TEST_F(Lifecycle, StoredValuesOutOfTheirRangesAreCutOrIgnored) {
 
 TEST_F(Lifecycle, AFailedSaveReportsTheFile) {
   StartWindow("");
-  std::filesystem::create_directories(folder / "Haltwise.ini");  // a folder cannot be written as a file
+  std::filesystem::create_directories(folder /
+                                      "Haltwise.ini");  // a folder cannot be written as a file
   try {
     form->FormClose();
     FAIL() << "no error";
@@ -194,17 +197,18 @@ TEST_F(Lifecycle, AnArmedWatchEndsWithTheWindowWithoutActing) {
 }
 
 TEST_F(Lifecycle, ASkinFolderColoursTheModelsAndReplacesPictures) {
-  WriteFile(folder / "Skin" / "Colors.ini",
-            "[Colors]\nTitle=FF00FF\nButtonsCaptionActive=$0000FF00\nDigitPixelOn=\nStatusText=00$FF\n");
+  WriteFile(
+      folder / "Skin" / "Colors.ini",
+      "[Colors]\nTitle=FF00FF\nButtonsCaptionActive=$0000FF00\nDigitPixelOn=\nStatusText=00$FF\n");
   std::filesystem::create_directories(folder / "Skin");
   WriteBmpFile(Bitmap32(4, 3, clRed), (folder / "Skin" / "BtnUp.bmp").string());
   WriteBmpFile(Bitmap32(2, 2, clLime), (folder / "Skin" / "btnStartOn.bmp").string());
   form->FormCreate();
   EXPECT_EQ(form->btnTitle.FontColor(), 0xFF00FFu);
   EXPECT_EQ(form->skinColors.ButtonsCaptionActive, 0x00FF00u);
-  EXPECT_EQ(form->lblStatusBar.FontColor(), 0u);          // not a number: black
-  EXPECT_EQ(form->skinColors.DigitPixelOn, 0u);           // empty: black
-  EXPECT_EQ(form->lgCPU.ColorBg(), 0x4A0000u);            // defaults elsewhere
+  EXPECT_EQ(form->lblStatusBar.FontColor(), 0u);  // not a number: black
+  EXPECT_EQ(form->skinColors.DigitPixelOn, 0u);   // empty: black
+  EXPECT_EQ(form->lgCPU.ColorBg(), 0x4A0000u);    // defaults elsewhere
   EXPECT_EQ(form->lgNet.ColorBg(), 0x4A0000u);
   EXPECT_FALSE(form->skinPictures.buttonUp.has_value());  // needs BtnDn.bmp too
   ASSERT_TRUE(form->skinPictures.startOn.has_value());
@@ -221,9 +225,10 @@ TEST_F(Lifecycle, BrokenSkinBitmapsAreReportedInOneBoxAndStartUpGoesOn) {
   Recreate("MODE=SCHEDULED DATE=20260602 TIME=083000 ACTION=REBOOT");
   form->FormCreate();
   ASSERT_EQ(notifier.shown.size(), 1u);
-  EXPECT_EQ(notifier.shown[0].rfind("error: Cannot read the bitmap \"" +
-                                        (folder / "Skin" / "MainForm.bmp").string(), 0),
-            0u);
+  EXPECT_EQ(
+      notifier.shown[0].rfind(
+          "error: Cannot read the bitmap \"" + (folder / "Skin" / "MainForm.bmp").string(), 0),
+      0u);
   EXPECT_NE(notifier.shown[0].find("\nCannot read the bitmap \"" +
                                    (folder / "Skin" / "Leds.bmp").string()),
             std::string::npos);

@@ -36,19 +36,22 @@ TEST_F(Snooze, ATimeWatchMovesItsDeadlineTwiceInARowThenActs) {
   ASSERT_EQ(confirmation.shown, 1);
   ASSERT_EQ(snoozedAt.size(), 1u);
   EXPECT_TRUE(form->tmrCheck.Enabled());
-  EXPECT_EQ(Status(), "Snoozed until 12:03:05. Shutdown will ocurr at 01/06/2026 12:03:05, in "
-                      "00:00:02:00.");
+  EXPECT_EQ(Status(),
+            "Snoozed until 12:03:05. Shutdown will ocurr at 01/06/2026 12:03:05, in "
+            "00:00:02:00.");
   AdvanceSeconds(1);
-  EXPECT_EQ(Status(), "Snoozed until 12:03:05. Shutdown will ocurr at 01/06/2026 12:03:05, in "
-                      "00:00:01:59.");
+  EXPECT_EQ(Status(),
+            "Snoozed until 12:03:05. Shutdown will ocurr at 01/06/2026 12:03:05, in "
+            "00:00:01:59.");
   EXPECT_EQ(form->JvTray.Hint(), Status());
 
   AdvanceSeconds(118);
   EXPECT_EQ(confirmation.shown, 1);
   AdvanceSeconds(1);  // 12:03:05: asked again, and snoozed again
   EXPECT_EQ(confirmation.shown, 2);
-  EXPECT_EQ(Status(), "Snoozed until 12:05:08. Shutdown will ocurr at 01/06/2026 12:05:08, in "
-                      "00:00:02:00.");
+  EXPECT_EQ(Status(),
+            "Snoozed until 12:05:08. Shutdown will ocurr at 01/06/2026 12:05:08, in "
+            "00:00:02:00.");
   AdvanceSeconds(120);
   EXPECT_EQ(confirmation.shown, 3);  // ran out this time
   EXPECT_EQ(notifier.shown.back(), "message: Test Shutdown mode 9");
@@ -64,8 +67,9 @@ TEST_F(Snooze, AScheduledWatchActsTheSnoozeLengthAfterTheSnooze) {
   form->btnStart.UserClick();
   AdvanceSeconds(30);  // due at 12:00:30, snoozed at 12:00:33 for the default 10 minutes
   ASSERT_EQ(snoozedAt.size(), 1u);
-  EXPECT_EQ(Status(), "Snoozed until 12:10:33. Shutdown will ocurr at 01/06/2026 12:10:33, in "
-                      "00:00:10:00.");
+  EXPECT_EQ(Status(),
+            "Snoozed until 12:10:33. Shutdown will ocurr at 01/06/2026 12:10:33, in "
+            "00:00:10:00.");
   AdvanceSeconds(599);
   EXPECT_EQ(confirmation.shown, 1);
   AdvanceSeconds(1);
@@ -84,8 +88,9 @@ TEST_F(Snooze, ALoadWatchNeedsItsConditionToHoldTheSnoozeLengthAgain) {
   ASSERT_EQ(confirmation.shown, 1);
   ASSERT_EQ(snoozedAt.size(), 1u);
   AdvanceSeconds(1);
-  EXPECT_EQ(Status(), "Snoozed until " + locale.LongTime(snoozedAt[0] + kOneMinute) +
-                          ". Processor under 10% for 01 seconds. Shutdown will ocurr in 00:00:01:00.");
+  EXPECT_EQ(Status(),
+            "Snoozed until " + locale.LongTime(snoozedAt[0] + kOneMinute) +
+                ". Processor under 10% for 01 seconds. Shutdown will ocurr in 00:00:01:00.");
   // One minute of quiet again, not the three of the watch.
   AdvanceSeconds(58);
   EXPECT_EQ(confirmation.shown, 1);

@@ -166,7 +166,8 @@ class Soak : public MachineFixture {
     const bool suspend = action_ == &form->chkSuspend || action_ == &form->chkHibernate;
     const int code = action_ == &form->chkLogOff ? 0 : action_ == &form->chkReboot ? 2 : 9;
     if (suspend) {
-      expectedPower_.push_back(std::string("suspend=") + (action_ == &form->chkSuspend ? "1" : "0") +
+      expectedPower_.push_back(std::string("suspend=") +
+                               (action_ == &form->chkSuspend ? "1" : "0") +
                                " force=" + (force_ ? "1" : "0"));
     } else {
       expectedPower_.push_back("flags=" + std::to_string(code + (force_ ? 4 : 0)) +
@@ -231,7 +232,8 @@ class Soak : public MachineFixture {
 
   void Day(int day) {
     TfrmShutdown& f = *form;
-    Button* actions[] = {&f.chkLogOff, &f.chkReboot, &f.chkShutdown, &f.chkSuspend, &f.chkHibernate};
+    Button* actions[] = {&f.chkLogOff, &f.chkReboot, &f.chkShutdown, &f.chkSuspend,
+                         &f.chkHibernate};
     action_ = actions[day % 5];
     force_ = day % 3 == 0;
     const bool confirm = day % 2 == 0;
@@ -268,7 +270,8 @@ class Soak : public MachineFixture {
     f.btnStart.UserClick();
     ++expectedWarnings_;
     RunUntilHandedOver(180);
-    EXPECT_EQ(f.lblStatusBar.Caption(), "Time limit reached, but CPU was not Idle. Shutdown Cancelled.");
+    EXPECT_EQ(f.lblStatusBar.Caption(),
+              "Time limit reached, but CPU was not Idle. Shutdown Cancelled.");
     EXPECT_EQ(f.CurrentWatch().Mode(), ShutdownMode::None);
 
     ClockChange(day);
@@ -343,9 +346,9 @@ TEST_F(Soak, AWeekOfWatchesWithFlatMemory) {
   EXPECT_GE(ElapsedMs(), 7 * kDayMs);
   EXPECT_LE(liveAtEnd - liveAfterFirstDay, 32) << "allocations kept over six days";
   std::cout << "soak: 7 simulated days in " << seconds << " s; " << weekPowerCalls_
-            << " power calls, " << weekCancels_
-            << " busy cancels, all expected; live allocations " << liveAfterFirstDay
-            << " after the first day, " << liveAtEnd << " at the end; peak resident "
+            << " power calls, " << weekCancels_ << " busy cancels, all expected; live allocations "
+            << liveAfterFirstDay << " after the first day, " << liveAtEnd
+            << " at the end; peak resident "
             << (PeakResidentKilobytes() < 0 ? "not measured here"
                                             : std::to_string(PeakResidentKilobytes()) + " KB")
             << "\n";

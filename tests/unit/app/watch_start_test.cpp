@@ -93,7 +93,8 @@ TEST_F(WatchStart, ARefusedClickOnTheArmedModesButtonChangesNothing) {
   };
   const Case cases[] = {
       {"MODE=IDLETIME ACTION=LOGOFF", &TfrmShutdown::btnIdle, ShutdownMode::CpuIdle},
-      {"MODE=COUNTDOWN MINUTES=5 CPU=20 ACTION=LOGOFF", &TfrmShutdown::btnCntDn, ShutdownMode::CountDown},
+      {"MODE=COUNTDOWN MINUTES=5 CPU=20 ACTION=LOGOFF", &TfrmShutdown::btnCntDn,
+       ShutdownMode::CountDown},
   };
   for (const Case& c : cases) {
     Recreate(c.arguments);

@@ -33,7 +33,7 @@ TEST(CommandLine, ParameterValuesAreFoundAsThePlatformFindsThem) {
       {"CPU=12abc", "CPU", true, "12abc"},
       {"MINUTES=10 HOURS=2", "HOURS", true, "2"},
       {"MODE=COUNTDOWN", "HOURS", false, ""},
-      {"X MODE", "MODE", true, ""},                              // nothing after the name
+      {"X MODE", "MODE", true, ""},  // nothing after the name
       {"X MODE=", "MODE", true, ""},
       {"DATE=20250101 TIME=120000", "TIME", true, "120000"},
   };
@@ -69,7 +69,8 @@ TEST(CommandLine, TheProgramsPathIsNotSearched) {
     EXPECT_EQ(line.CmdLineHasParam("MODE"), c.modeGiven);
     EXPECT_EQ(line.CmdLineParamValue("MODE"), c.mode);
   }
-  EXPECT_FALSE(CommandLine("C:\\Updates\\Haltwise.exe /testonly", {"/testonly"}).CmdLineHasParam("DATE"));
+  EXPECT_FALSE(
+      CommandLine("C:\\Updates\\Haltwise.exe /testonly", {"/testonly"}).CmdLineHasParam("DATE"));
 }
 
 TEST(CommandLine, SwitchesAreArgumentsAfterASlashOrDash) {
@@ -100,13 +101,13 @@ TEST(CommandLine, SwitchesAreArgumentsAfterASlashOrDash) {
 TEST(CommandLineValues, DatesAreYearMonthDayPieces) {
   const std::pair<const char*, std::optional<DateTime>> cases[] = {
       {"20250101", EncodeDate(2025, 1, 1)},
-      {"2025011", EncodeDate(2025, 1, 1)},       // short day piece
-      {"20250101999", EncodeDate(2025, 1, 1)},   // rest ignored
+      {"2025011", EncodeDate(2025, 1, 1)},      // short day piece
+      {"20250101999", EncodeDate(2025, 1, 1)},  // rest ignored
       {"20240229", EncodeDate(2024, 2, 29)},
-      {"20250230", std::nullopt},                // no 30 February
+      {"20250230", std::nullopt},  // no 30 February
       {"20251301", std::nullopt},
       {"2025AB01", std::nullopt},
-      {"202501", std::nullopt},                  // no day
+      {"202501", std::nullopt},  // no day
       {"", std::nullopt},
       {"00000101", std::nullopt},
   };
@@ -121,7 +122,7 @@ TEST(CommandLineValues, TimesAreHourMinuteSecondPieces) {
       {"235959", EncodeTime(23, 59, 59, 0)},
       {"07053099", EncodeTime(7, 5, 30, 0)},  // rest ignored
       {"000000", EncodeTime(0, 0, 0, 0)},
-      {"1200", std::nullopt},                 // no seconds
+      {"1200", std::nullopt},  // no seconds
       {"240000", std::nullopt},
       {"126000", std::nullopt},
       {"12a000", std::nullopt},
@@ -134,9 +135,16 @@ TEST(CommandLineValues, TimesAreHourMinuteSecondPieces) {
 
 TEST(CommandLineValues, SnoozeIsZeroTo999WholeMinutes) {
   const std::pair<const char*, std::optional<int>> cases[] = {
-      {"10", 10},  {"1", 1},  {"999", 999},  {"0", 0},  {"+5", 5},
-      {"1000", std::nullopt}, {"-1", std::nullopt}, {"5m", std::nullopt},
-      {"", std::nullopt},     {"$A", std::nullopt},
+      {"10", 10},
+      {"1", 1},
+      {"999", 999},
+      {"0", 0},
+      {"+5", 5},
+      {"1000", std::nullopt},
+      {"-1", std::nullopt},
+      {"5m", std::nullopt},
+      {"", std::nullopt},
+      {"$A", std::nullopt},
   };
   for (const auto& [text, expected] : cases) {
     EXPECT_EQ(ParseSnoozeMinutes(text), expected) << text;
@@ -145,7 +153,7 @@ TEST(CommandLineValues, SnoozeIsZeroTo999WholeMinutes) {
 
 TEST(CommandLineValues, YesAndNoInAnyCase) {
   const std::pair<const char*, std::optional<bool>> cases[] = {
-      {"YES", true}, {"yes", true}, {"No", false}, {"NO", false},
+      {"YES", true},      {"yes", true},       {"No", false},         {"NO", false},
       {"", std::nullopt}, {"N", std::nullopt}, {"OFF", std::nullopt}, {"YES!", std::nullopt},
   };
   for (const auto& [text, expected] : cases) {

@@ -36,7 +36,8 @@ class SettingsFileTest : public ::testing::Test {
 };
 
 TEST_F(SettingsFileTest, LivesBesideTheExecutable) {
-  EXPECT_EQ(SettingsFilePath("C:\\Apps\\Haltwise\\Haltwise.exe"), "C:\\Apps\\Haltwise\\Haltwise.ini");
+  EXPECT_EQ(SettingsFilePath("C:\\Apps\\Haltwise\\Haltwise.exe"),
+            "C:\\Apps\\Haltwise\\Haltwise.ini");
   EXPECT_EQ(Path(), (root_ / "Haltwise.ini").string());
 }
 
@@ -52,8 +53,8 @@ TEST_F(SettingsFileTest, MissingFileOrSectionGivesEveryDefault) {
 }
 
 TEST_F(SettingsFileTest, ValuesThatAreNotIntegersCountAsAbsent) {
-  const std::pair<const char*, int> cases[] = {
-      {"abc", 3}, {"0x10", 16}, {"12abc", 3}, {"", 3}, {"-4", -4}, {" 7 ", 7}, {"$10", 16}};
+  const std::pair<const char*, int> cases[] = {{"abc", 3}, {"0x10", 16}, {"12abc", 3}, {"", 3},
+                                               {"-4", -4}, {" 7 ", 7},   {"$10", 16}};
   const SettingsFile settings(profile, Path());
   for (const auto& [text, expected] : cases) {
     Put(std::string("[Custom]\r\nMinutes=") + text + "\r\n");
@@ -67,7 +68,9 @@ TEST_F(SettingsFileTest, WritesDecimalsAndKeepsOtherSections) {
   settings.WriteInt(kPerformanceObject, -1);
   settings.WriteInt(kValueMin, 5);
   settings.WriteInt(kMinutes, 3);
-  EXPECT_EQ(Content(), "[Window]\r\nLeft=10\r\n[Custom]\r\nPerformanceObject=-1\r\nValueMin=5\r\nMinutes=3\r\n");
+  EXPECT_EQ(
+      Content(),
+      "[Window]\r\nLeft=10\r\n[Custom]\r\nPerformanceObject=-1\r\nValueMin=5\r\nMinutes=3\r\n");
   EXPECT_EQ(settings.ReadInt(kValueMin), 5);
 }
 

@@ -17,10 +17,17 @@ namespace fs = std::filesystem;
 
 TEST(ColorFromHexText, ReadsHexadecimalWithOrWithoutDollar) {
   const std::pair<const char*, Color> cases[] = {
-      {"$00FFFFFF", 0x00FFFFFF}, {"FFFFFF", 0x00FFFFFF},   {"$00ffffff", 0x00FFFFFF},
-      {"$000000FF", 0x000000FF}, {"$00FF0000", 0x00FF0000}, {"", 0},
-      {"00$FF", 0},              {"$", 0},                  {"GG", 0},
-      {"0x10", 0},               {"$FF00000F", 0xFF00000F},  // system colour code passes
+      {"$00FFFFFF", 0x00FFFFFF},
+      {"FFFFFF", 0x00FFFFFF},
+      {"$00ffffff", 0x00FFFFFF},
+      {"$000000FF", 0x000000FF},
+      {"$00FF0000", 0x00FF0000},
+      {"", 0},
+      {"00$FF", 0},
+      {"$", 0},
+      {"GG", 0},
+      {"0x10", 0},
+      {"$FF00000F", 0xFF00000F},  // system colour code passes
       {"1FFFFFFF", 0x1FFFFFFF},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(ColorFromHexText(text), expected) << text;
@@ -34,7 +41,8 @@ TEST(SkinPaths, SkinFolderIsBesideTheExecutable) {
   };
   for (const auto& [exe, folder] : cases) EXPECT_EQ(SkinFolder(exe), folder);
   EXPECT_EQ(SkinColorsFile("C:\\Haltwise\\Haltwise.exe"), "C:\\Haltwise\\Skin\\Colors.ini");
-  EXPECT_EQ(PathBesideExe("D:\\Tools\\x.exe", "Help\\CmdLine.html"), "D:\\Tools\\Help\\CmdLine.html");
+  EXPECT_EQ(PathBesideExe("D:\\Tools\\x.exe", "Help\\CmdLine.html"),
+            "D:\\Tools\\Help\\CmdLine.html");
 }
 
 class SkinFolderTest : public ::testing::Test {

@@ -17,7 +17,8 @@ namespace {
 std::string Statements(const ScriptLine& line) {
   if (!line.error.empty()) return "error: " + line.error;
   std::string text;
-  for (const ScriptStatement& s : line.statements) text += s.name + "=" + std::to_string(s.argument) + " ";
+  for (const ScriptStatement& s : line.statements)
+    text += s.name + "=" + std::to_string(s.argument) + " ";
   return text;
 }
 
@@ -38,7 +39,8 @@ TEST(LcdScript, ParsesStatementsAsTheLanguageSays) {
       {"[]", ""},
       {"", ""},
   };
-  for (const auto& [line, expected] : cases) EXPECT_EQ(Statements(ParseScriptLine(line)), expected) << line;
+  for (const auto& [line, expected] : cases)
+    EXPECT_EQ(Statements(ParseScriptLine(line)), expected) << line;
 }
 
 struct AnimatedPanel : ::testing::Test {
@@ -71,7 +73,8 @@ using LcdAnimation = AnimatedPanel;
 
 TEST_F(LcdAnimation, CommandsActOnTheScreenInOrder) {
   lcd.SetVisible(false);  // no painting, so no wrap-around of the scroll offsets
-  animator.SetCode({"[horzscroll(200);vertscroll(1);vertscroll(1);setintensity(300);animationdelay(40);]"});
+  animator.SetCode(
+      {"[horzscroll(200);vertscroll(1);vertscroll(1);setintensity(300);animationdelay(40);]"});
   Tick();
   EXPECT_EQ(lcd.ScrollOffsets().x, -56);  // low 8 bits, signed
   EXPECT_EQ(lcd.ScrollOffsets().y, 2);
@@ -158,7 +161,7 @@ TEST_F(LcdAnimation, SettersWaitForTheNextTickWhileAnimating) {
   Tick();
   EXPECT_EQ(renders, 1);
   EXPECT_EQ(lcd.Surface().Pixel(1, 1), clRed);  // the border space shows the new colour
-  lcd.SetBitmap(Bitmap32(1, 1, clBlack));  // the bitmap redraws even now
+  lcd.SetBitmap(Bitmap32(1, 1, clBlack));       // the bitmap redraws even now
   EXPECT_EQ(renders, 2);
 }
 
@@ -172,7 +175,8 @@ TEST_F(LcdAnimation, BlinkMarkedTextAlternatesOnlyWithAnAnimator) {
     Tick();
     phases.push_back({lcd.TextImage().Ink(0, 0), lcd.TextImage().Ink(6, 0)});
   }
-  EXPECT_EQ(phases, (std::vector<std::pair<bool, bool>>{{true, true}, {false, true}, {true, true}}));
+  EXPECT_EQ(phases,
+            (std::vector<std::pair<bool, bool>>{{true, true}, {false, true}, {true, true}}));
 
   lcd.SetLCDAnimator(nullptr);
   renders = 0;

@@ -30,8 +30,11 @@ struct SmallPanel : ::testing::Test {
     lcd.SetFont(font);
     lcd.SetPixelSize(TPixelSize::pix1x1);
     lcd.SetPixelSpacing(0);
-    legend = {{clWhite, 'H'},  {RgbColor(128, 128, 128), 'S'}, {clBlack, ' '},
-              {kUnlit, 'o'},   {lcd.DotColors().on, '#'}};
+    legend = {{clWhite, 'H'},
+              {RgbColor(128, 128, 128), 'S'},
+              {clBlack, ' '},
+              {kUnlit, 'o'},
+              {lcd.DotColors().on, '#'}};
   }
   void Resize(int width, int height, int borderSpace) {
     lcd.SetBorderSpace(static_cast<std::int8_t>(borderSpace));

@@ -80,8 +80,8 @@ TEST_F(LcdScreen, DotColoursAreTheScaledDifferenceOfPixelOffAndFontColour) {
   const Case cases[] = {
       // The main window: red MulDiv(128, 34, 255) = 17, green MulDiv(128, -119, 255) = -60 -> 196.
       {0x222222, 0x009900, 127, {RgbColor(17, 196, 17), 0x222222}},
-      {0x222222, 0x009900, -127, {0x222222, RgbColor(17, 196, 17)}},  // negative swaps them
-      {0x222222, 0x009900, 0, {RgbColor(34, 137, 34), 0x222222}},     // -119 -> 137
+      {0x222222, 0x009900, -127, {0x222222, RgbColor(17, 196, 17)}},     // negative swaps them
+      {0x222222, 0x009900, 0, {RgbColor(34, 137, 34), 0x222222}},        // -119 -> 137
       {0xAAAAAA, clWindowText, -128, {0xAAAAAA, RgbColor(85, 85, 85)}},  // k = 127
       {clBtnFace, clBtnShadow, 127, {RgbColor(32, 32, 32), RgbColor(192, 192, 192)}},
   };
@@ -89,8 +89,8 @@ TEST_F(LcdScreen, DotColoursAreTheScaledDifferenceOfPixelOffAndFontColour) {
     lcd.SetPixelOff(c.pixelOff);
     lcd.SetFontColor(c.font);
     lcd.SetIntensity(c.intensity);
-    EXPECT_EQ(lcd.DotColors(), c.expected) << std::hex << c.pixelOff << " " << c.font << " "
-                                           << std::dec << int{c.intensity};
+    EXPECT_EQ(lcd.DotColors(), c.expected)
+        << std::hex << c.pixelOff << " " << c.font << " " << std::dec << int{c.intensity};
   }
 }
 

@@ -65,11 +65,11 @@ TEST_F(LogGraph, MainWindowGraphHolds30BarsRisingFromRow48) {
   EXPECT_EQ(graph.Baseline(), 48);
   for (std::int64_t v : {100, 50, 0, 150}) graph.AddValue(v);
   EXPECT_EQ(graph.Value(29), 150);
-  EXPECT_EQ(Bar(78), "0-48");   // 100 fills the column
-  EXPECT_EQ(Bar(81), "24-48");  // 50 reaches row 24
-  EXPECT_EQ(Bar(84), "48-48");  // 0 is one pixel on the baseline
-  EXPECT_EQ(Bar(87), "0-48");   // 150 is clamped to full height...
-  EXPECT_TRUE(ShowsText("150 %", 0));  // ...while its text is the real value
+  EXPECT_EQ(Bar(78), "0-48");                                // 100 fills the column
+  EXPECT_EQ(Bar(81), "24-48");                               // 50 reaches row 24
+  EXPECT_EQ(Bar(84), "48-48");                               // 0 is one pixel on the baseline
+  EXPECT_EQ(Bar(87), "0-48");                                // 150 is clamped to full height...
+  EXPECT_TRUE(ShowsText("150 %", 0));                        // ...while its text is the real value
   for (int x : {0, 3, 75}) EXPECT_EQ(Bar(x), "48-48") << x;  // the zeros of the history
   for (int x : {1, 2, 88, 91}) EXPECT_EQ(Bar(x), "") << x;
   EXPECT_EQ(graph.Surface().Pixel(1, 10), kBackground);
@@ -123,9 +123,9 @@ TEST_F(LogGraph, ValueTextsFollowDivisorAndUnit) {
 
 TEST(LogGraphText, OneDecimalTextsAndShortenedCaptions) {
   const std::tuple<std::int64_t, std::int32_t, const char*> values[] = {
-      {1234, 1000, "1.2"}, {7, 10, "0.7"},   {-5, 10, "-0.5"}, {42, 1, "42.0"},
-      {25, 100, "0.2"},    {35, 100, "0.4"},  // ties to even
-      {-1, 100, "0.0"},    {0, 7, "0.0"},     {-123456, 10, "-12345.6"},
+      {1234, 1000, "1.2"}, {7, 10, "0.7"},   {-5, 10, "-0.5"},
+      {42, 1, "42.0"},     {25, 100, "0.2"}, {35, 100, "0.4"},  // ties to even
+      {-1, 100, "0.0"},    {0, 7, "0.0"},    {-123456, 10, "-12345.6"},
   };
   for (const auto& [value, divisor, text] : values) {
     EXPECT_EQ(OneDecimalText(value, divisor), text) << value << " / " << divisor;
@@ -226,9 +226,19 @@ TEST_F(LogGraph, SettersEitherInvalidateOrRender) {
       {"BetweenSpace", [&] { graph.SetBetweenSpace(2); }, 0, 1},
       {"ColorText", [&] { graph.SetColorText(kText); }, 0, 1},
       {"LinePos", [&] { graph.SetLinePos(0); }, 0, 1},
-      {"LinePen", [&] { graph.SetLinePen({clRed, 1}); }, 0, 1},
+      {"LinePen",
+       [&] {
+         graph.SetLinePen({clRed, 1});
+       },
+       0, 1},
       {"AddValue", [&] { graph.AddValue(1); }, 0, 1},
-      {"AddValue hidden", [&] { graph.SetVisible(false); invalidates = 0; graph.AddValue(1); }, 0, 0},
+      {"AddValue hidden",
+       [&] {
+         graph.SetVisible(false);
+         invalidates = 0;
+         graph.AddValue(1);
+       },
+       0, 0},
   };
   for (const Case& c : cases) {
     invalidates = renders = 0;
@@ -264,7 +274,7 @@ TEST_F(LogGraph, BorrowedBackgroundsTileFromTheirOwnPosition) {
   image.SetPicture(Bitmap32(1, 1, clWhite));
   graph.SetImage(&image);
   graph.Paint();
-  EXPECT_EQ(graph.Surface().Pixel(1, 0), clWhite);  // drawn once at its place
+  EXPECT_EQ(graph.Surface().Pixel(1, 0), clWhite);      // drawn once at its place
   EXPECT_EQ(graph.Surface().Pixel(2, 0), kBackground);  // the rest is not filled...
 
   tiles.reset();  // a destroyed control leaves no dangling reference

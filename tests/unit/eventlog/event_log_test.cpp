@@ -13,7 +13,8 @@
 namespace haltwise {
 namespace {
 
-constexpr char kSourceKey[] = "HKLM\\SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\Haltwise";
+constexpr char kSourceKey[] =
+    "HKLM\\SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\Haltwise";
 
 class EventLogTest : public ::testing::Test {
  protected:
@@ -62,10 +63,11 @@ TEST_F(EventLogTest, ExistingSourceKeyIsOnlyOpenedForReading) {
 }
 
 TEST_F(EventLogTest, EachTypeIsReportedAsItsWindowsEventType) {
-  const std::pair<EventLogType, std::uint16_t> cases[] = {
-      {EventLogType::Error, 1},        {EventLogType::Warning, 2},
-      {EventLogType::Information, 4},  {EventLogType::AuditSuccess, 8},
-      {EventLogType::AuditFailure, 16}};
+  const std::pair<EventLogType, std::uint16_t> cases[] = {{EventLogType::Error, 1},
+                                                          {EventLogType::Warning, 2},
+                                                          {EventLogType::Information, 4},
+                                                          {EventLogType::AuditSuccess, 8},
+                                                          {EventLogType::AuditFailure, 16}};
   for (const auto& [type, windowsType] : cases) log.LogEvent(1, type, 0, "");
   ASSERT_EQ(events.events.size(), 5u);
   for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(events.events[i].type, cases[i].second);
@@ -154,25 +156,38 @@ TEST_F(EventLogTest, FaultInjectionTable) {
       {"source key exists but cannot be read",
        {{"registry", "RegOpenKeyEx", 5}},
        "TEventLog - Application registration fail, error code: 5",
-       IsA<ERegisterApplicationFail>, false},
+       IsA<ERegisterApplicationFail>,
+       false},
       {"source key missing and cannot be created: still reported",
-       {{"registry", "RegCreateKeyEx", 5}}, "", nullptr, true},
+       {{"registry", "RegCreateKeyEx", 5}},
+       "",
+       nullptr,
+       true},
       {"event source cannot be opened",
        {{"events", "RegisterEventSource", 1722}},
        "TEventLog - Event source registration fail, error code: 1722",
-       IsA<ERegisterSourceFail>, true},
+       IsA<ERegisterSourceFail>,
+       true},
       {"process token cannot be opened",
        {{"security", "OpenProcessToken", 5}},
-       "TEventLog - User SID lookup fail, error code: 5", IsA<EUserSIDLookupFail>, true},
+       "TEventLog - User SID lookup fail, error code: 5",
+       IsA<EUserSIDLookupFail>,
+       true},
       {"token cannot be read",
        {{"security", "GetTokenInformation", 5}},
-       "TEventLog - User SID lookup fail, error code: 5", IsA<EUserSIDLookupFail>, true},
+       "TEventLog - User SID lookup fail, error code: 5",
+       IsA<EUserSIDLookupFail>,
+       true},
       {"token buffer never large enough",
        {{"security", "GetTokenInformation", 122}},
-       "TEventLog - User SID lookup fail, error code: 122", IsA<EUserSIDLookupFail>, true},
+       "TEventLog - User SID lookup fail, error code: 122",
+       IsA<EUserSIDLookupFail>,
+       true},
       {"report fails",
        {{"events", "ReportEvent", 1502}},
-       "TEventLog - Event report fail, error code: 1502", IsA<EReportFail>, true},
+       "TEventLog - Event report fail, error code: 1502",
+       IsA<EReportFail>,
+       true},
   };
   for (const FaultCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -183,9 +198,10 @@ TEST_F(EventLogTest, FaultInjectionTable) {
     TEventLog log(registry, events, security, "Haltwise", logs);
     log.SetApplicationName("Haltwise");
     for (const Fault& f : c.faults) {
-      fake::FakeSeam& seam = std::string(f.seam) == "registry" ? static_cast<fake::FakeSeam&>(registry)
-                             : std::string(f.seam) == "events" ? static_cast<fake::FakeSeam&>(events)
-                                                               : static_cast<fake::FakeSeam&>(security);
+      fake::FakeSeam& seam =
+          std::string(f.seam) == "registry" ? static_cast<fake::FakeSeam&>(registry)
+          : std::string(f.seam) == "events" ? static_cast<fake::FakeSeam&>(events)
+                                            : static_cast<fake::FakeSeam&>(security);
       seam.FailCall(f.call, f.error);
     }
 

@@ -59,8 +59,9 @@ TEST(GfxBmp, ReadsFilesOfEveryDepthAndOrientationFromAnotherEncoder) {
 Bitmap32 ImageWithColours(int count) {
   Bitmap32 image(13, 5, clBlack);  // odd width: rows need padding at every depth
   for (int i = 0; i < 13 * 5; ++i) {
-    image.SetPixel(i % 13, i / 13, RgbColor(static_cast<std::uint8_t>(i % count * 7),
-                                            static_cast<std::uint8_t>(i % count), 99));
+    image.SetPixel(i % 13, i / 13,
+                   RgbColor(static_cast<std::uint8_t>(i % count * 7),
+                            static_cast<std::uint8_t>(i % count), 99));
   }
   return image;
 }
@@ -127,7 +128,10 @@ TEST(GfxBmp, RunLengthDataIsBoundsChecked) {
       {"cut inside literal pixels", [&](auto& b) { b.resize(pixels + 10); },
        "######\n######\n######\nrrrrrr"},
       {"a delta far past the right edge and the last row",
-       [&](auto& b) { b[pixels + 6] = 255; b[pixels + 7] = 255; },
+       [&](auto& b) {
+         b[pixels + 6] = 255;
+         b[pixels + 7] = 255;
+       },
        "######\n######\n######\nrrrrrr"},
       {"an image size that stops after the first row", [&](auto& b) { PutU32(b, 34, 4); },
        "######\n######\n######\nrrrrrr"},
@@ -163,9 +167,16 @@ TEST(GfxBmp, TruncatedLyingOrUnsupportedFilesRaiseAnErrorNamingTheFile) {
       {"run-length data stored top-down", &rle8, [](auto& b) { PutU32(b, 22, 0xFFFFFFFD); }},
       {"run-length data past the end", &rle8, [](auto& b) { PutU32(b, 10, 0x10000); }},
       {"a huge run-length picture", &rle8,
-       [](auto& b) { PutU32(b, 18, 0x10000); PutU32(b, 22, 0x10000); }},
+       [](auto& b) {
+         PutU32(b, 18, 0x10000);
+         PutU32(b, 22, 0x10000);
+       }},
       {"more palette colours than the depth holds", &palette, [](auto& b) { PutU32(b, 46, 17); }},
-      {"palette cut short", &palette, [](auto& b) { PutU32(b, 46, 16); b.resize(60); }},
+      {"palette cut short", &palette,
+       [](auto& b) {
+         PutU32(b, 46, 16);
+         b.resize(60);
+       }},
   };
   for (const auto& [what, original, edit] : cases) {
     std::vector<std::uint8_t> bytes = *original;
@@ -174,7 +185,8 @@ TEST(GfxBmp, TruncatedLyingOrUnsupportedFilesRaiseAnErrorNamingTheFile) {
       ReadBmp(bytes, "Skin\\BtnUp.bmp");
       ADD_FAILURE() << what << ": no error";
     } catch (const Error& e) {
-      EXPECT_NE(e.Message().find("\"Skin\\BtnUp.bmp\""), std::string::npos) << what << ": " << e.what();
+      EXPECT_NE(e.Message().find("\"Skin\\BtnUp.bmp\""), std::string::npos)
+          << what << ": " << e.what();
     }
   }
   EXPECT_THROW(ReadBmpFile(test::TestDataPath("bmp/no_such_file.bmp")), Error);

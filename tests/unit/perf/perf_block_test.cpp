@@ -14,9 +14,9 @@ namespace {
 using namespace perf;
 
 std::vector<std::uint8_t> TwoObjects() {
-  return Block({ObjectWithoutInstances(2, {Counter(10, kPerfCounterCounter),
-                                           Counter(24, kPerfCounterLargeRawcount)},
-                                       {0x1122334455667788ull, 0xAABBCCDDEEFF0011ull}),
+  return Block({ObjectWithoutInstances(
+                    2, {Counter(10, kPerfCounterCounter), Counter(24, kPerfCounterLargeRawcount)},
+                    {0x1122334455667788ull, 0xAABBCCDDEEFF0011ull}),
                 ObjectWithInstances(230, {Counter(784, kPerfCounterRawcount)},
                                     {{"svchost", {100}}, {"\xC3\xA9t\xC3\xA9", {200}}})});
 }
@@ -129,7 +129,8 @@ TEST(PerfBlock, LyingLengthsAndOffsetsRaiseAnErrorInsteadOfReadingOutside) {
           for (std::int32_t i = 0; i < type.NumInstances; ++i) {
             const PerfInstanceDefinition inst = block.InstanceDefAt(at);
             block.InstanceDefName(inst);
-            for (const auto& d : definitions) block.CounterValue(block.InstanceCounterBlock(inst), d);
+            for (const auto& d : definitions)
+              block.CounterValue(block.InstanceCounterBlock(inst), d);
             at = block.NextInstanceDef(inst);
           }
         } else {

@@ -15,7 +15,8 @@ class PerfCounterItemTest : public PerfTestBed {
  protected:
   PerfCounterItemTest() { block = Block(SmallMachine(1)); }
 
-  TPerfCounterItem& Item(TPerfFilter& filter, const std::string& object, const std::string& counter) {
+  TPerfCounterItem& Item(TPerfFilter& filter, const std::string& object,
+                         const std::string& counter) {
     TPerfCounterItem& item = filter.Items().Add();
     item.SetObjectName(object);
     item.SetCounterName(counter);

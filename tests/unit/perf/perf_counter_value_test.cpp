@@ -70,8 +70,8 @@ TEST(CalcValue, TheCommonCounterTypes) {
       // (N1 - N0) / ((D1 - D0) / F)
       {"COUNTER, 250 in 2 s of the ACPI clock",
        Record(kPerfCounterCounter, 100, 350).Clock(2 * kAcpiFreq, kAcpiFreq), 125, "/sec"},
-      {"BULK_COUNT, 2000 in 1 s", Record(kPerfCounterBulkCount, 1000, 3000).Clock(kAcpiFreq, kAcpiFreq),
-       2000, "/sec"},
+      {"BULK_COUNT, 2000 in 1 s",
+       Record(kPerfCounterBulkCount, 1000, 3000).Clock(kAcpiFreq, kAcpiFreq), 2000, "/sec"},
       {"SAMPLE_COUNTER, 50 in 2 s of a 2.44 MHz clock",
        Record(kPerfSampleCounter, 0, 50).Clock(2 * kTscFreq, kTscFreq), 25, ""},
       {"COUNTER, a 4-byte counter that wrapped",
@@ -109,11 +109,12 @@ TEST(CalcValue, TheCommonCounterTypes) {
       {"RAW_FRACTION", Record(kPerfRawFraction, 0, 1).Base(0, 4), 25, "%"},
       {"RAW_FRACTION, base 0", Record(kPerfRawFraction, 0, 1).Base(0, 0), 0, "%"},
       {"RAW_FRACTION, no base", Record(kPerfRawFraction, 0, 1), 0, "%"},
-      {"LARGE_RAW_FRACTION", Record(kPerfLargeRawFraction, 0, 5000000000ull).Base(0, 10000000000ull),
-       50, "%"},
+      {"LARGE_RAW_FRACTION",
+       Record(kPerfLargeRawFraction, 0, 5000000000ull).Base(0, 10000000000ull), 50, "%"},
       // ((N1 - N0) / F) / (B1 - B0): Avg. Disk sec/Transfer, 0.2 s over 80 transfers
-      {"AVERAGE_TIMER", Record(kPerfAverageTimer, 1000, 1000 + 715909).Clock(kAcpiFreq, kAcpiFreq)
-                            .Base(20, 100), 0.0025, "secs"},
+      {"AVERAGE_TIMER",
+       Record(kPerfAverageTimer, 1000, 1000 + 715909).Clock(kAcpiFreq, kAcpiFreq).Base(20, 100),
+       0.0025, "secs"},
       // (N1 - N0) / (B1 - B0)
       {"AVERAGE_BULK", Record(kPerfAverageBulk, 1000000, 1065536).Base(4, 20), 4096, ""},
       // (D - N) / F on the object's clock
@@ -121,19 +122,19 @@ TEST(CalcValue, TheCommonCounterTypes) {
        Record(kPerfElapsedTime, 0, kBoot + kTscFreq - 25 * kTscFreq).Clock(kTscFreq, kTscFreq), 25,
        "secs"},
       // (N1 - N0) / (D1 - D0)
-      {"QUEUELEN, two waiting", Record(kPerfCounterQueuelenType, 0, 2 * kAcpiFreq)
-                                    .Clock(kAcpiFreq, kAcpiFreq), 2, ""},
-      {"LARGE_QUEUELEN", Record(kPerfCounterLargeQueuelenType, 0, 3 * kAcpiFreq)
-                             .Clock(kAcpiFreq, kAcpiFreq), 3, ""},
+      {"QUEUELEN, two waiting",
+       Record(kPerfCounterQueuelenType, 0, 2 * kAcpiFreq).Clock(kAcpiFreq, kAcpiFreq), 2, ""},
+      {"LARGE_QUEUELEN",
+       Record(kPerfCounterLargeQueuelenType, 0, 3 * kAcpiFreq).Clock(kAcpiFreq, kAcpiFreq), 3, ""},
       {"100NS_QUEUELEN, Avg. Disk Queue Length",
        Record(kPerfCounter100nsQueuelenType, 0, 5000000).Clock(k100ns, k100ns), 0.5, ""},
-      {"OBJ_TIME_QUEUELEN", Record(kPerfCounterObjTimeQueuelenType, 0, 2 * kTscFreq)
-                                .Clock(kTscFreq, kTscFreq), 2, ""},
+      {"OBJ_TIME_QUEUELEN",
+       Record(kPerfCounterObjTimeQueuelenType, 0, 2 * kTscFreq).Clock(kTscFreq, kTscFreq), 2, ""},
       // 100 (N1 - N0) / (B1 - B0), B the timestamp after the counter
       {"PRECISION_100NS_TIMER, % Idle Time",
        Record(kPerfPrecision100nsTimer, 0, 7500000).Base(kBoot, kBoot + k100ns), 75, "%"},
-      {"PRECISION_SYSTEM_TIMER", Record(kPerfPrecisionSystemTimer, 0, 1789772)
-                                     .Base(kBoot, kBoot + 3579544), 50, "%"},
+      {"PRECISION_SYSTEM_TIMER",
+       Record(kPerfPrecisionSystemTimer, 0, 1789772).Base(kBoot, kBoot + 3579544), 50, "%"},
       {"PRECISION_OBJECT_TIMER, no timestamp: its own clock",
        Record(kPerfPrecisionObjectTimer, 0, 1220703).Clock(kTscFreq, kTscFreq), 50, "%"},
       // Undocumented types follow their bit fields.

@@ -127,7 +127,8 @@ TEST_F(PerfDataTest, TheSharedSnapshotLivesWhileItHasHolders) {
   context.ReleasePerfData(context.SharedPerfData());
 }
 
-void WriteReplay(const std::filesystem::path& path, const std::vector<std::vector<std::uint8_t>>& records,
+void WriteReplay(const std::filesystem::path& path,
+                 const std::vector<std::vector<std::uint8_t>>& records,
                  std::size_t cutLastRecordTo = 0) {
   std::ofstream out(path, std::ios::binary);
   ReplayWriter writer(out, {{"2", "System"}}, {{"3", "The system."}});

@@ -23,7 +23,8 @@ namespace haltwise::perftest {
 // asked for), and a clock; each test makes its own context with Context().
 class PerfTestBed : public ::testing::Test {
  protected:
-  static constexpr const char* kPerflib = "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib";
+  static constexpr const char* kPerflib =
+      "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib";
 
   PerfTestBed() {
     registry.SetPerformanceProvider([this](const std::string& valueName) {
@@ -87,8 +88,14 @@ inline ObjectSpec ObjectWithoutInstances(std::uint32_t index, std::vector<Counte
 // A block whose header says `second` seconds past noon, 1 June 2026.
 inline std::vector<std::uint8_t> Block(std::vector<ObjectSpec> objects, int second = 0) {
   BlockSpec blockSpec;
-  blockSpec.systemTime = {2026, 6, 1, 1, 12, static_cast<std::uint16_t>(second / 60),
-                     static_cast<std::uint16_t>(second % 60), 0};
+  blockSpec.systemTime = {2026,
+                          6,
+                          1,
+                          1,
+                          12,
+                          static_cast<std::uint16_t>(second / 60),
+                          static_cast<std::uint16_t>(second % 60),
+                          0};
   // The clocks of a machine started an hour before noon.
   blockSpec.perfFreq = 3579545;
   blockSpec.perfTime = (3600 + second) * blockSpec.perfFreq;

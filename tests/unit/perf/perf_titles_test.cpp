@@ -25,8 +25,13 @@ class PerfTitlesTest : public PerfTestBed {
 
 TEST_F(PerfTitlesTest, RepeatedTitlesBecomeUniqueWithTrailingSpaces) {
   SetTitles("009",
-            {{"10", "Bytes"}, {"20", "Bytes"}, {"30", "bytes"}, {"40", "Blank"}, {"50", " \t"},
-             {"60", "Name=Value"}, {"010", "Leading zero"}},
+            {{"10", "Bytes"},
+             {"20", "Bytes"},
+             {"30", "bytes"},
+             {"40", "Blank"},
+             {"50", " \t"},
+             {"60", "Name=Value"},
+             {"010", "Leading zero"}},
             {});
   PerfContext& context = Context();
   TPerfTitles titles(context);
@@ -34,9 +39,8 @@ TEST_F(PerfTitlesTest, RepeatedTitlesBecomeUniqueWithTrailingSpaces) {
     const char* index;
     const char* title;
   };
-  const Case byIndex[] = {{"10", "Bytes"},       {"20", "Bytes "},  {"30", "bytes  "},
-                          {"40", "Blank"},       {"50", ""},        {"60", "Name=Value"},
-                          {"70", ""},            {"ten", ""}};
+  const Case byIndex[] = {{"10", "Bytes"}, {"20", "Bytes "},     {"30", "bytes  "}, {"40", "Blank"},
+                          {"50", ""},      {"60", "Name=Value"}, {"70", ""},        {"ten", ""}};
   for (const Case& c : byIndex) EXPECT_EQ(titles.NameByIndex(c.index), c.title) << c.index;
   // "010" is read as the integer 10: its title is that of the first line of index 10.
   EXPECT_EQ(titles.InfoData()->IndexTexts().back(), "10");

@@ -153,11 +153,10 @@ TEST(MachineModel, MachinesAsWindowsReportsThem) {
             (std::vector<std::string>{"0 C:", "_Total", "1 E:"}))
       << "a disk plugged in later comes after \"_Total\"";
 
-  const std::vector<std::string> adapters[] = {
-      InstanceNames(blocks[1], titles::kNetworkInterface),
-      InstanceNames(blocks[2], titles::kNetworkInterface),
-      InstanceNames(blocks[3], titles::kNetworkInterface),
-      InstanceNames(blocks[4], titles::kNetworkInterface)};
+  const std::vector<std::string> adapters[] = {InstanceNames(blocks[1], titles::kNetworkInterface),
+                                               InstanceNames(blocks[2], titles::kNetworkInterface),
+                                               InstanceNames(blocks[3], titles::kNetworkInterface),
+                                               InstanceNames(blocks[4], titles::kNetworkInterface)};
   const std::string hyperV = "Hyper-V Virtual Ethernet Adapter";
   EXPECT_EQ(adapters[0], (std::vector<std::string>{kEthernetAdapter, kWifiAdapter, hyperV}));
   EXPECT_EQ(adapters[1], (std::vector<std::string>{kEthernetAdapter, hyperV}));

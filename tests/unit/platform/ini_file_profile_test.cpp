@@ -41,13 +41,30 @@ class IniFileProfileTest : public ::testing::Test {
 // Windows functions in the Windows test ring).
 TEST_F(IniFileProfileTest, IntegersAreReadAsGetPrivateProfileIntReadsThem) {
   const std::pair<const char*, int> cases[] = {
-      {"12", 12},          {"12abc", 12},        {"abc", 0},          {"", 77},
-      {"  ", 77},          {"  7", 7},           {"-5", -5},          {"+5", 5},
-      {"1 2", 1},          {"1f", 1},            {"012", 12},         {"0x1F", 31},
-      {"0X1F", 0},         {"0x", 0},            {"x10", 0},          {"$10", 0},
-      {"0b101", 5},        {"0o17", 15},         {"  -0x10", -16},    {"'12'", 12},
-      {"0x7fffffff", 2147483647},  {"-2147483649", 2147483647},
-      {"4294967296", 0},   {"99999999999", 1215752191},
+      {"12", 12},
+      {"12abc", 12},
+      {"abc", 0},
+      {"", 77},
+      {"  ", 77},
+      {"  7", 7},
+      {"-5", -5},
+      {"+5", 5},
+      {"1 2", 1},
+      {"1f", 1},
+      {"012", 12},
+      {"0x1F", 31},
+      {"0X1F", 0},
+      {"0x", 0},
+      {"x10", 0},
+      {"$10", 0},
+      {"0b101", 5},
+      {"0o17", 15},
+      {"  -0x10", -16},
+      {"'12'", 12},
+      {"0x7fffffff", 2147483647},
+      {"-2147483649", 2147483647},
+      {"4294967296", 0},
+      {"99999999999", 1215752191},
       {"1234567890123456789012345678901234", 1849262357},  // only 29 characters count
   };
   for (const auto& [text, expected] : cases) {
@@ -59,9 +76,15 @@ TEST_F(IniFileProfileTest, IntegersAreReadAsGetPrivateProfileIntReadsThem) {
 
 TEST_F(IniFileProfileTest, ValuesAreTrimmedAndLoseOnePairOfMatchingQuotes) {
   const std::pair<const char*, const char*> cases[] = {
-      {" spaced value  ", "spaced value"}, {"'quoted'", "quoted"},   {"\"q\"", "q"},
-      {"\"  inner  \"", "  inner  "},      {"'a'b'", "a'b"},         {"\"\"", ""},
-      {"\"unbalanced", "\"unbalanced"},    {"'mixed\"", "'mixed\""}, {"'", "'"},
+      {" spaced value  ", "spaced value"},
+      {"'quoted'", "quoted"},
+      {"\"q\"", "q"},
+      {"\"  inner  \"", "  inner  "},
+      {"'a'b'", "a'b"},
+      {"\"\"", ""},
+      {"\"unbalanced", "\"unbalanced"},
+      {"'mixed\"", "'mixed\""},
+      {"'", "'"},
       {"a=b", "a=b"},
   };
   for (const auto& [text, expected] : cases) {

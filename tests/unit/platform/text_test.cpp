@@ -11,10 +11,19 @@ TEST(Text, IntegerTextFormsOfThePlatform) {
     std::optional<std::int32_t> expected;
   };
   const Case cases[] = {
-      {"42", 42},         {"  -7", -7},       {"+5", 5},          {"$FF", 255},
-      {"0x10", 16},       {"x1F", 31},        {"$FFFFFFFF", -1},  {"", std::nullopt},
-      {"12abc", std::nullopt}, {"1 ", std::nullopt}, {"$", std::nullopt},
-      {"2147483648", std::nullopt}, {"-2147483648", -2147483647 - 1},
+      {"42", 42},
+      {"  -7", -7},
+      {"+5", 5},
+      {"$FF", 255},
+      {"0x10", 16},
+      {"x1F", 31},
+      {"$FFFFFFFF", -1},
+      {"", std::nullopt},
+      {"12abc", std::nullopt},
+      {"1 ", std::nullopt},
+      {"$", std::nullopt},
+      {"2147483648", std::nullopt},
+      {"-2147483648", -2147483647 - 1},
   };
   for (const Case& c : cases) EXPECT_EQ(TryStrToInt(c.text), c.expected) << c.text;
 }
@@ -42,9 +51,14 @@ TEST(Text, SameTextIgnoresTheCaseOfAsciiLettersOnly) {
     bool same;
   };
   const Case cases[] = {
-      {"Processor", "PROCESSOR", true}, {"", "", true},        {"abc", "abd", false},
-      {"ab", "abc", false},             {"a[", "A{", false},   {"\xE9", "\xC9", false},
-      {"Custom 1", "custom 1", true},   {"x@", "X`", false},
+      {"Processor", "PROCESSOR", true},
+      {"", "", true},
+      {"abc", "abd", false},
+      {"ab", "abc", false},
+      {"a[", "A{", false},
+      {"\xE9", "\xC9", false},
+      {"Custom 1", "custom 1", true},
+      {"x@", "X`", false},
   };
   for (const Case& c : cases) EXPECT_EQ(SameTextAscii(c.a, c.b), c.same) << c.a << " / " << c.b;
 }

@@ -59,8 +59,7 @@ TEST(Utf16Text, UnpairedSurrogatesBecomeReplacementCharacters) {
   const Case cases[] = {
       {"high surrogate at the end", u"a\xD83D", "a\xEF\xBF\xBD"},
       {"low surrogate alone", u"\xDE00z", "\xEF\xBF\xBDz"},
-      {"two high surrogates, then a pair", u"\xD83D\xD83D\xDE00",
-       "\xEF\xBF\xBD\xF0\x9F\x98\x80"},
+      {"two high surrogates, then a pair", u"\xD83D\xD83D\xDE00", "\xEF\xBF\xBD\xF0\x9F\x98\x80"},
       {"reversed pair", u"\xDE00\xD83D", "\xEF\xBF\xBD\xEF\xBF\xBD"},
   };
   for (const Case& c : cases) EXPECT_EQ(Utf16ToUtf8(c.utf16), c.utf8) << c.what;

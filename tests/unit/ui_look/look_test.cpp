@@ -96,7 +96,7 @@ TEST(SentenceLayout, WordsAndControlsFlowAndWrapAtThePageWidth) {
       {"is under", -1, 0, 26},
       {"", 0, 52, 22},
       {"%", -1, 106, 26},
-      {"for", -1, 0, 48},                 // "% for" no longer fits: split at the blank
+      {"for", -1, 0, 48},  // "% for" no longer fits: split at the blank
       {"", 1, 22, 44},
       {"minutes.", -1, 66, 48},
   };
@@ -147,7 +147,8 @@ TEST(ButtonFaces, GlyphToggleShowsTheCellOfItsStateOnItsSquare) {
     EXPECT_EQ(face.Pixel(3, 8), cells[state]) << state;
     EXPECT_EQ(face.Pixel(0, 0), clMaroon);
   }
-  const Bitmap32 noSquare = GlyphToggleFace(tools, background, strip, GlyphState::kUp, clNone, text);
+  const Bitmap32 noSquare =
+      GlyphToggleFace(tools, background, strip, GlyphState::kUp, clNone, text);
   EXPECT_EQ(noSquare.Pixel(0, 0), clWhite);
 }
 

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -928,41 +929,33 @@ int main() {
   SetProcessDPIAware();
   const std::string journey = argv[1], exe = argv[2];
   Screenshots shots(argv[3], journey);
+  using Journey = std::function<void(const std::string& exe, Screenshots& shots)>;
+  const std::map<std::string, Journey> journeys = {
+      {"startup", Startup},
+      {"countdown", [](const std::string& e, Screenshots& s) { CountDown(e, s, false); }},
+      {"cancel", [](const std::string& e, Screenshots& s) { CountDown(e, s, true); }},
+      {"disk", Disk},
+      {"adapter-gone", AdapterGone},
+      {"balloon", Balloon},
+      {"tray", Tray},
+      {"session", Session},
+      {"badskin", BadSkin},
+      {"rehearsal", Rehearsal},
+      {"unicode", Unicode},
+      {"scale96", [](const std::string& e, Screenshots& s) { Scaled(e, s, 96); }},
+      {"scale144", [](const std::string& e, Screenshots& s) { Scaled(e, s, 144); }},
+      {"scale192", [](const std::string& e, Screenshots& s) { Scaled(e, s, 192); }},
+      {"later", Snooze},
+      {"heads-up", Warning},
+      {"confirm-keys", ConfirmKeys},
+  };
+  const auto found = journeys.find(journey);
+  if (found == journeys.end()) {
+    std::fprintf(stderr, "unknown journey %s\n", journey.c_str());
+    return 2;
+  }
   try {
-    if (journey == "startup")
-      Startup(exe, shots);
-    else if (journey == "countdown")
-      CountDown(exe, shots, false);
-    else if (journey == "cancel")
-      CountDown(exe, shots, true);
-    else if (journey == "disk")
-      Disk(exe, shots);
-    else if (journey == "adapter-gone")
-      AdapterGone(exe, shots);
-    else if (journey == "balloon")
-      Balloon(exe, shots);
-    else if (journey == "tray")
-      Tray(exe, shots);
-    else if (journey == "session")
-      Session(exe, shots);
-    else if (journey == "badskin")
-      BadSkin(exe, shots);
-    else if (journey == "rehearsal")
-      Rehearsal(exe, shots);
-    else if (journey == "unicode")
-      Unicode(exe, shots);
-    else if (journey.rfind("scale", 0) == 0)
-      Scaled(exe, shots, std::atoi(journey.c_str() + 5));
-    else if (journey == "later")
-      Snooze(exe, shots);
-    else if (journey == "heads-up")
-      Warning(exe, shots);
-    else if (journey == "confirm-keys")
-      ConfirmKeys(exe, shots);
-    else {
-      std::fprintf(stderr, "unknown journey %s\n", journey.c_str());
-      return 2;
-    }
+    found->second(exe, shots);
   } catch (const Failure&) {
     shots.Take("failed");
     return 1;

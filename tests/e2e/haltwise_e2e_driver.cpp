@@ -197,6 +197,15 @@ std::string BoxText(HWND box) {
   return text;
 }
 
+// The rehearsal's box once the confirmation has run out: waited for,
+// checked to say "Test Shutdown mode 9" and returned still open.
+HWND WaitTestShutdownBox(const App& app, const std::string& what) {
+  HWND box = WaitFor([&] { return app.TopLevel("#32770", "Haltwise"); }, 20s);
+  Check(box != nullptr && BoxText(box) == "Test Shutdown mode 9",
+        what + ": " + (box ? BoxText(box) : std::string("none shown")));
+  return box;
+}
+
 class Screenshots {
  public:
   Screenshots(std::string folder, std::string journey)
@@ -304,9 +313,7 @@ void CountDown(const std::string& exe, Screenshots& shots, bool cancel) {
     shots.Take("stopped");
     return;
   }
-  HWND box = WaitFor([&] { return app.TopLevel("#32770", "Haltwise"); }, 20s);
-  Check(box != nullptr, "message box shown when the countdown ran out");
-  Check(BoxText(box) == "Test Shutdown mode 9", "message box: " + BoxText(box));
+  HWND box = WaitTestShutdownBox(app, "message box when the countdown ran out");
   shots.Take("test-shutdown");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
@@ -330,8 +337,7 @@ void Disk(const std::string& exe, Screenshots& shots) {
   HWND confirm = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 100s);
   Check(confirm != nullptr, "the quiet disk made the watch fall due");
   shots.Take("due");
-  HWND box = WaitFor([&] { return app.TopLevel("#32770", "Haltwise"); }, 20s);
-  Check(box && BoxText(box) == "Test Shutdown mode 9", "message box: " + (box ? BoxText(box) : ""));
+  HWND box = WaitTestShutdownBox(app, "message box");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -608,9 +614,7 @@ void Snooze(const std::string& exe, Screenshots& shots) {
   Check(confirm != nullptr, "confirmation back after the snooze");
   Check(after >= 55 && after <= 75, "back " + std::to_string(after) + " s after the snooze");
   shots.Take("confirm-again");
-  HWND box = WaitFor([&] { return app.TopLevel("#32770", "Haltwise"); }, 20s);
-  Check(box != nullptr && BoxText(box) == "Test Shutdown mode 9",
-        "the action goes ahead the second time: " + (box ? BoxText(box) : std::string()));
+  HWND box = WaitTestShutdownBox(app, "the action goes ahead the second time");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -901,8 +905,7 @@ void AdapterGone(const std::string& exe, Screenshots& shots) {
   Check(after >= 55s,
         "due a minute after the adapter came back: " + std::to_string(after.count()) + " s");
   shots.Take("due");
-  HWND box = WaitFor([&] { return app.TopLevel("#32770", "Haltwise"); }, 20s);
-  Check(box && BoxText(box) == "Test Shutdown mode 9", "message box: " + (box ? BoxText(box) : ""));
+  HWND box = WaitTestShutdownBox(app, "message box");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 

@@ -132,6 +132,7 @@ class SamplingWindow {
     const TPerfMonitorCounterValue& chosen = item.ValueAt(item.RecordCount() / 2);
     chosenName_ = chosen.InstanceName;
     chosenKey_ = chosen.Key;
+    item.SampleOnly(chosenName_, chosenKey_);
     adapter_ = internal_.Items()[1].ValueAt(0).InstanceName;
   }
 

@@ -11,7 +11,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fuzz_support.h"
@@ -72,6 +74,26 @@ void FindEveryRecord(TPerfMonitorItem& item) {
   if (const TPerfMonitorCounterValue* total = item.FindRecord("_Total", "")) item.CalcValue(*total);
 }
 
+// The name and key of each item's chosen instance, where it has one.
+using ChosenInstances = std::vector<std::optional<std::pair<std::string, std::string>>>;
+
+// Each item's middle record, as the Custom page's choice, sampled alone
+// from then on.
+ChosenInstances ChooseMiddleInstances(TPerfMonitor& monitor) {
+  ChosenInstances chosenInstances(static_cast<std::size_t>(monitor.Items().Count()));
+  for (int i = 0; i < monitor.Items().Count(); ++i) {
+    TPerfMonitorItem& item = monitor.Items()[i];
+    try {
+      if (!item.HasInstances() || item.RecordCount() == 0) continue;
+      const TPerfMonitorCounterValue& record = item.ValueAt(item.RecordCount() / 2);
+      chosenInstances[static_cast<std::size_t>(i)] = {record.InstanceName, record.Key};
+      item.SampleOnly(record.InstanceName, record.Key);
+    } catch (const Error&) {
+    }
+  }
+  return chosenInstances;
+}
+
 void Monitor(PerfContext& context, fake::FakeClock& clock, Registry& registry) {
   fake::FakeSystemInfo system;
   CpuMeter meter(registry, system);
@@ -99,6 +121,7 @@ void Monitor(PerfContext& context, fake::FakeClock& clock, Registry& registry) {
   }
   // The data is the same every second: a first read, then one more for the
   // rates between two samples.
+  ChosenInstances chosenInstances;
   for (int second = 0; second < 2; ++second) {
     try {
       meter.RefreshCpuSample();
@@ -121,7 +144,16 @@ void Monitor(PerfContext& context, fake::FakeClock& clock, Registry& registry) {
         }
       }
     }
+    if (second == 0) chosenInstances = ChooseMiddleInstances(monitor);
     clock.Advance(1000);
+  }
+  // The same data again: each chosen instance is found where it was.
+  for (int i = 0; i < monitor.Items().Count(); ++i) {
+    const auto& chosen = chosenInstances[static_cast<std::size_t>(i)];
+    if (chosen) {
+      fuzz::Check(monitor.Items()[i].FindRecord(chosen->first, chosen->second) != nullptr,
+                  "the chosen instance is sampled again");
+    }
   }
 }
 

@@ -107,11 +107,13 @@ void LoadSamplers::SampleLoads(PerformanceComponents& perf, const LoadLimits& li
 }
 
 void LoadSamplers::SampleCustom(PerformanceComponents& perf, const LoadLimits& limits, Moment at) {
-  perf.PerfMonitor1.Refresh();
   TPerfMonitorItem& item = perf.PerfMonitor1.Items()[0];
-  const TPerfMonitorCounterValue* found =
-      item.FindRecord(limits.customInstance->name, limits.customInstance->key);
-  if (found == nullptr) throw Error("Instance \"" + limits.customInstance->name + "\" is gone");
+  const InstanceIdentity& chosen = *limits.customInstance;
+  // Thousands of threads or processes listed, one watched: only it is read.
+  item.SampleOnly(chosen.name, chosen.key);
+  perf.PerfMonitor1.Refresh();
+  const TPerfMonitorCounterValue* found = item.FindRecord(chosen.name, chosen.key);
+  if (found == nullptr) throw Error("Instance \"" + chosen.name + "\" is gone");
   const TPerfMonitorCounterValue& record = *found;
   TLogGraph& graph = graphs_.custom;
   graph.SetHint(item.ObjectName() + "/" + record.InstanceName);

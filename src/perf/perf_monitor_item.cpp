@@ -1,5 +1,6 @@
 #include "perf/perf_monitor_item.h"
 
+#include <charconv>
 #include <unordered_map>
 
 #include "perf/perf_counter_item.h"
@@ -16,6 +17,22 @@ std::string RecordKey(const std::string& instanceName, const std::string& key) {
   result += '\0';
   result += UpperCaseAscii(key);
   return result;
+}
+
+// The numbers of a key as KeyOfInstance writes it ("1234;5678").
+std::optional<std::vector<std::int64_t>> KeyValues(const std::string& key) {
+  std::vector<std::int64_t> values;
+  if (key.empty()) return values;
+  const char* at = key.data();
+  const char* const end = key.data() + key.size();
+  while (true) {
+    std::int64_t value = 0;
+    const auto [next, error] = std::from_chars(at, end, value);
+    if (error != std::errc() || (next != end && *next != ';')) return std::nullopt;
+    values.push_back(value);
+    if (next == end) return values;
+    at = next + 1;
+  }
 }
 
 }  // namespace
@@ -162,9 +179,19 @@ const TPerfMonitorCounterValue& TPerfMonitorItem::ValueAt(std::int32_t index) {
 
 const TPerfMonitorCounterValue* TPerfMonitorItem::FindRecord(const std::string& instanceName,
                                                              const std::string& key) const {
-  const std::string wanted = RecordKey(instanceName, key);
+  if (chosen_ && chosen_->record != nullptr && SameTextAscii(chosen_->name, instanceName) &&
+      SameTextAscii(chosen_->key, key)) {
+    return chosen_->record;
+  }
+  return RecordOf(instanceName, key);
+}
+
+TPerfMonitorCounterValue* TPerfMonitorItem::RecordOf(const std::string& instanceName,
+                                                     const std::string& key) const {
   for (const auto& record : records_) {
-    if (RecordKey(record->InstanceName, record->Key) == wanted) return record.get();
+    if (SameTextAscii(record->InstanceName, instanceName) && SameTextAscii(record->Key, key)) {
+      return record.get();
+    }
   }
   return nullptr;
 }
@@ -177,7 +204,11 @@ void TPerfMonitorItem::Sample() {
   TPerfCounterItem& counter = CounterItem();
   sampledGeneration_ = monitor_.Filter().PerfData().Generation();
   if (counter.HasInstances()) {
-    SampleInstances();
+    if (chosen_) {
+      SampleChosenInstance();
+    } else {
+      SampleInstances();
+    }
     return;
   }
   // A new record is sampled twice from the same snapshot, so its deltas
@@ -188,6 +219,60 @@ void TPerfMonitorItem::Sample() {
     TakeSample(*singleRecord_, counter, monitor_.Times(), true, std::nullopt);
   }
   TakeSample(*singleRecord_, counter, monitor_.Times(), false, std::nullopt);
+}
+
+void TPerfMonitorItem::SampleOnly(const std::string& instanceName, const std::string& key) {
+  if (chosen_ && SameTextAscii(chosen_->name, instanceName) && SameTextAscii(chosen_->key, key)) {
+    return;
+  }
+  chosen_ = ChosenInstance{instanceName, key, KeyValues(key), RecordOf(instanceName, key)};
+}
+
+// The key counters' values first, which are cheap to read, then the name.
+bool TPerfMonitorItem::IsChosenInstance(std::int32_t index) {
+  const std::vector<std::int64_t>& keyValues = *chosen_->keyValues;
+  if (keyValues.size() != keyItems_->size()) return false;
+  for (std::size_t k = 0; k < keyValues.size(); ++k) {
+    if (static_cast<std::int64_t>((*keyItems_)[k]->InstanceRawValue(index)) != keyValues[k]) {
+      return false;
+    }
+  }
+  return SameTextAscii(counterItem_->InstanceNameAt(index), chosen_->name);
+}
+
+// Looked for at its last place first: only when instances before it came or
+// went is the snapshot searched.
+void TPerfMonitorItem::SampleChosenInstance() {
+  TPerfCounterItem& counter = *counterItem_;
+  BuildKeyItems();
+  ChosenInstance& chosen = *chosen_;
+  std::optional<std::int32_t> found;
+  if (chosen.keyValues) {
+    const std::int32_t count = counter.InstanceCount();
+    if (chosen.lastIndex < count && IsChosenInstance(chosen.lastIndex)) {
+      found = chosen.lastIndex;
+    } else {
+      for (std::int32_t i = 0; i < count && !found; ++i) {
+        if (IsChosenInstance(i)) found = i;
+      }
+    }
+  }
+  if (!found) {
+    std::erase_if(records_, [&](const auto& record) { return record.get() == chosen.record; });
+    chosen.record = nullptr;
+    return;
+  }
+  chosen.lastIndex = *found;
+  const bool isNew = chosen.record == nullptr;
+  if (isNew) {
+    auto fresh = std::make_unique<TPerfMonitorCounterValue>();
+    fresh->InstanceName = counter.InstanceNameAt(*found);
+    fresh->Key = KeyOfInstance(*found);
+    fresh->HasBase = counter.HasBase();
+    chosen.record = fresh.get();
+    records_.push_back(std::move(fresh));
+  }
+  TakeSample(*chosen.record, counter, monitor_.Times(), isNew, *found);
 }
 
 std::string TPerfMonitorItem::KeyOfInstance(std::int32_t index) {

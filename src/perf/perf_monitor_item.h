@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,8 +55,15 @@ class TPerfMonitorItem : public TCollectionItem {
   // Creates the counter item in the monitor's filter if there is none yet.
   void EnsureCounterItem();
   TPerfCounterItem& CounterItem();
-  // Samples every instance of the latest snapshot into its record.
+  // Samples every instance of the latest snapshot into its record, or only
+  // the chosen one (SampleOnly).
   void Sample();
+  // From now on only the instance with this name and key (both ignoring
+  // case) is sampled: a watch of one thread among thousands then costs
+  // about nothing a second. The other records keep their last samples, so
+  // that a record chosen later still has its interval; the chosen one is
+  // dropped when its instance is gone, as FindRecord then tells.
+  void SampleOnly(const std::string& instanceName, const std::string& key);
   // The generation of the snapshot sampled last (TPerfData::Generation); 0
   // before the first sample.
   std::uint64_t SampledGeneration() const { return sampledGeneration_; }
@@ -72,6 +80,9 @@ class TPerfMonitorItem : public TCollectionItem {
   TPerfMonitorCounterValue* RecordInPlace(std::int32_t index, const std::string& name,
                                           const std::string& key) const;
   void SampleInstances();
+  void SampleChosenInstance();
+  TPerfMonitorCounterValue* RecordOf(const std::string& instanceName, const std::string& key) const;
+  bool IsChosenInstance(std::int32_t index);
 
   TPerfMonitor& monitor_;
   std::string objectKey_;
@@ -82,6 +93,18 @@ class TPerfMonitorItem : public TCollectionItem {
   std::string objectName_;
   TPerfCounterItem* counterItem_ = nullptr;  // owned by the filter's items
   std::uint64_t sampledGeneration_ = 0;
+
+  // The one instance sampled since SampleOnly.
+  struct ChosenInstance {
+    std::string name;
+    std::string key;
+    // The key counters' values; none when the key is not a list of numbers,
+    // which no instance then has.
+    std::optional<std::vector<std::int64_t>> keyValues;
+    TPerfMonitorCounterValue* record = nullptr;  // one of records_, null until sampled
+    std::int32_t lastIndex = 0;                  // where it was found last
+  };
+  std::optional<ChosenInstance> chosen_;
 };
 
 }  // namespace haltwise

@@ -120,6 +120,48 @@ TEST_F(PerfMonitorTest, ANewInstanceIsAppendedAndStartsFromZero) {
   EXPECT_DOUBLE_EQ(item.CalcValue(item.ValueAt(0)), 1000);  // 0 -> 1000 in one second
 }
 
+// A watch of one thread among thousands reads that thread alone, at its
+// last place or wherever it moved; the others keep their last samples.
+TEST_F(PerfMonitorTest, TheChosenInstanceIsSampledAloneWhereverItMoves) {
+  TPerfMonitor monitor(Context());
+  TPerfMonitorItem& item = Watch(monitor, "Thread", "Context Switches/sec");
+  item.SetObjectKey("ID Process;ID Thread");
+  monitor.Refresh();  // every thread, as the Custom page lists them
+  const std::uint32_t othersSamples = item.FindRecord("1", "100;12")->SampleCount;
+  item.SampleOnly("0", "200;16");
+  Tick(1);
+  monitor.Refresh();
+  const TPerfMonitorCounterValue* chosen = item.FindRecord("0", "200;16");
+  ASSERT_NE(chosen, nullptr);
+  EXPECT_DOUBLE_EQ(item.CalcValue(*chosen), 30);
+  EXPECT_EQ(item.FindRecord("1", "100;12")->SampleCount, othersSamples);
+
+  // A thread listed before it ends: found where it moved, its interval kept.
+  auto objects = SmallMachine(2);
+  objects[3].instances->erase(objects[3].instances->begin() + 1);
+  Tick(2, objects);
+  monitor.Refresh();
+  EXPECT_EQ(item.FindRecord("0", "200;16"), chosen);
+  EXPECT_DOUBLE_EQ(item.CalcValue(*chosen), 30);
+
+  // Another listed thread chosen later: its rate since it was last sampled.
+  item.SampleOnly("1", "100;12");
+  Tick(3);
+  monitor.Refresh();
+  EXPECT_DOUBLE_EQ(item.CalcValue(*item.FindRecord("1", "100;12")), 20);
+
+  // Gone, or a key no instance can have: no record to read.
+  objects = SmallMachine(4);
+  objects[3].instances->erase(objects[3].instances->begin() + 1);
+  Tick(4, objects);
+  monitor.Refresh();
+  EXPECT_EQ(item.FindRecord("1", "100;12"), nullptr);
+  item.SampleOnly("0", "two hundred;16");
+  Tick(5);
+  monitor.Refresh();
+  EXPECT_EQ(item.FindRecord("0", "two hundred;16"), nullptr);
+}
+
 TEST_F(PerfMonitorTest, ObjectKeysBuildOneCounterItemPerName) {
   PerfContext& context = Context();
   TPerfMonitor monitor(context);

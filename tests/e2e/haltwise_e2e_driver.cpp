@@ -238,6 +238,11 @@ HWND WaitTestShutdownBox(const App& app, const std::string& what) {
   return box;
 }
 
+// The rehearsal's box, checked and closed with OK.
+void AcceptTestShutdown(const App& app, const std::string& what) {
+  PostMessageA(WaitTestShutdownBox(app, what), WM_COMMAND, IDOK, 0);
+}
+
 class Screenshots {
  public:
   Screenshots(std::string folder, std::string journey)
@@ -290,11 +295,18 @@ void Ready(HWND main) {
         "status \"No shutdown in progress.\" after the first activation");
 }
 
+// The program's main window, shown at its slot of the screen and done with
+// its first activation.
+HWND ReadyMain(App& app, int slot) {
+  HWND main = app.WaitMain();
+  Place(main, slot);
+  Ready(main);
+  return main;
+}
+
 void Startup(const std::string& exe, Screenshots& shots) {
   App app(exe, "");
-  HWND main = app.WaitMain();
-  Place(main, 0);
-  Ready(main);
+  HWND main = ReadyMain(app, 0);
   HWND lcd = ChildOfClass(main, "HaltwiseDisplay");
   Check(lcd && TextOf(lcd) == "00:00:00:00", "LCD reads 00:00:00:00: " + (lcd ? TextOf(lcd) : ""));
   Check(ChildWithText(main, "Haltwise") != nullptr, "splash page shows \"Haltwise\"");
@@ -307,9 +319,7 @@ void Startup(const std::string& exe, Screenshots& shots) {
 // confirmation dialog; `cancel` presses "Cancel !!" in it.
 void CountDown(const std::string& exe, Screenshots& shots, bool cancel) {
   App app(exe, "MODE=COUNTDOWN MINUTES=1 ACTION=SHUTDOWN /testonly");
-  HWND main = app.WaitMain();
-  Place(main, cancel ? 1 : 0);
-  Ready(main);
+  HWND main = ReadyMain(app, cancel ? 1 : 0);
   Click(main, "Start!");
   CheckStatus(
       main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
@@ -352,9 +362,7 @@ void CountDown(const std::string& exe, Screenshots& shots, bool cancel) {
 
 void Disk(const std::string& exe, Screenshots& shots) {
   App app(exe, "ACTION=SHUTDOWN /testonly");
-  HWND main = app.WaitMain();
-  Place(main, 2);
-  Ready(main);
+  HWND main = ReadyMain(app, 2);
   Click(main, "Disk Usage");
   HWND minutes = ChildOfClass(main, "Edit", 1);
   Check(minutes != nullptr, "Disk Usage page shows its edits");
@@ -369,15 +377,12 @@ void Disk(const std::string& exe, Screenshots& shots) {
   HWND confirm = WaitFor([&] { return app.TopLevel("HaltwiseConfirm"); }, 100s);
   Check(confirm != nullptr, "the quiet disk made the watch fall due");
   shots.Take("due");
-  HWND box = WaitTestShutdownBox(app, "message box");
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  AcceptTestShutdown(app, "message box");
 }
 
 void Balloon(const std::string& exe, Screenshots& shots) {
   App app(exe, "");
-  HWND main = app.WaitMain();
-  Place(main, 3);
-  Ready(main);
+  HWND main = ReadyMain(app, 3);
   Click(main, "Count Down");
   Click(main, "Start!");
   // A control's hint may show in a tooltip of its own at the same time.
@@ -390,9 +395,7 @@ void Balloon(const std::string& exe, Screenshots& shots) {
 
 void Tray(const std::string& exe, Screenshots& shots) {
   App app(exe, "");
-  HWND main = app.WaitMain();
-  Place(main, 3);
-  Ready(main);
+  HWND main = ReadyMain(app, 3);
   Click(main, "Hide");
   Check(WaitFor([&]() -> HWND { return IsWindowVisible(main) ? nullptr : main; }, 3s) != nullptr,
         "hidden to the notification area");
@@ -410,9 +413,7 @@ void Tray(const std::string& exe, Screenshots& shots) {
 // before the process is gone, and the watch ends.
 void Session(const std::string& exe, Screenshots& shots) {
   App app(exe, "MODE=COUNTDOWN MINUTES=5 ACTION=SHUTDOWN /testonly");
-  HWND main = app.WaitMain();
-  Place(main, 0);
-  Ready(main);
+  HWND main = ReadyMain(app, 0);
   Click(main, "Start!");
   CheckStatus(
       main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
@@ -443,9 +444,7 @@ void BadSkin(const std::string& exe, Screenshots& shots) {
         "error box: " + BoxText(box));
   shots.Take("error");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
-  HWND main = app.WaitMain();
-  Place(main, 1);
-  Ready(main);
+  HWND main = ReadyMain(app, 1);
   Check(app.TopLevel("#32770") == nullptr, "no second box");
   Click(main, "Start!");
   CheckStatus(
@@ -461,9 +460,7 @@ void BadSkin(const std::string& exe, Screenshots& shots) {
 // event-log entry, which every real power call writes first, was made).
 void Rehearsal(const std::string& exe, Screenshots& shots) {
   App app(exe, "MODE=COUNTDOWN MINUTES=1 ACTION=SHUTDOWN CONFIRMATION=NO /testonly");
-  HWND main = app.WaitMain();
-  Place(main, 0);
-  Ready(main);
+  HWND main = ReadyMain(app, 0);
   Click(main, "Start!");
   CheckStatus(
       main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
@@ -622,9 +619,7 @@ bool WaitConfirmGone(const App& app, HWND main) {
 // minute later and then goes ahead.
 void Snooze(const std::string& exe, Screenshots& shots) {
   App app(exe, "MODE=COUNTDOWN MINUTES=1 SNOOZE=1 ACTION=SHUTDOWN /testonly");
-  HWND main = app.WaitMain();
-  Place(main, 2);
-  Ready(main);
+  HWND main = ReadyMain(app, 2);
   Click(main, "Start!");
   HWND confirm = WaitConfirm(app, 80s);
   Check(confirm != nullptr, "confirmation dialog shown");
@@ -646,17 +641,14 @@ void Snooze(const std::string& exe, Screenshots& shots) {
   Check(confirm != nullptr, "confirmation back after the snooze");
   Check(after >= 55 && after <= 75, "back " + std::to_string(after) + " s after the snooze");
   shots.Take("confirm-again");
-  HWND box = WaitTestShutdownBox(app, "the action goes ahead the second time");
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  AcceptTestShutdown(app, "the action goes ahead the second time");
 }
 
 // The balloon a two-minute count-down gives a minute before its action,
 // and not the five-minute one, whose moment lies before the start.
 void Warning(const std::string& exe, Screenshots& shots) {
   App app(exe, "MODE=COUNTDOWN MINUTES=2 ACTION=SHUTDOWN /testonly");
-  HWND main = app.WaitMain();
-  Place(main, 3);
-  Ready(main);
+  HWND main = ReadyMain(app, 3);
   Click(main, "Start!");
   const auto started = Clock::now();
   const auto warning = [&](const char* text) { return app.TopLevel("tooltips_class32", text); };
@@ -685,9 +677,7 @@ void ConfirmKeys(const std::string& exe, Screenshots& shots) {
   std::snprintf(date, sizeof date, "%04u%02u%02u", today.wYear, today.wMonth, today.wDay);
   App app(exe,
           std::string("MODE=SCHEDULED DATE=") + date + " TIME=000000 ACTION=SHUTDOWN /testonly");
-  HWND main = app.WaitMain();
-  Place(main, 1);
-  Ready(main);
+  HWND main = ReadyMain(app, 1);
   struct Way {
     const char* name;
     std::function<void(HWND confirm)> close;
@@ -786,9 +776,7 @@ void Unicode(const std::string& exe, Screenshots& shots) {
     Check(text == "Invalid mode: " + test, "the box names the value: " + text);
     shots.Take("command-line");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    HWND main = app.WaitMain();
-    Place(main, 0);
-    Ready(main);
+    HWND main = ReadyMain(app, 0);
     Click(main, "Close");
     Check(app.Ended(10000ms), "the program ends when its window closes");
   }
@@ -797,9 +785,7 @@ void Unicode(const std::string& exe, Screenshots& shots) {
 
   {
     App app(exe, "");
-    HWND main = app.WaitMain();
-    Place(main, 0);
-    Ready(main);
+    HWND main = ReadyMain(app, 0);
     Lists(main, shots);
     Click(main, "Close");
     Check(app.Ended(10000ms), "the program ends when its window closes");
@@ -811,9 +797,7 @@ void Unicode(const std::string& exe, Screenshots& shots) {
         "Haltwise.ini keeps the process's name: " + haltwise::Narrow(stored));
   {
     App app(exe, "");
-    HWND main = app.WaitMain();
-    Place(main, 0);
-    Ready(main);
+    HWND main = ReadyMain(app, 0);
     Click(main, "Custom");
     HWND instances = ChildOfClass(main, "ComboBox", 2);
     Check(instances && WideTextOf(instances) == kEditor,
@@ -826,9 +810,7 @@ void Unicode(const std::string& exe, Screenshots& shots) {
   // log with the SID of the user, who is named in Cyrillic letters.
   const BusyProcessors busy;
   App app(exe, "MODE=COUNTDOWN MINUTES=1 CPU=1 ACTION=SHUTDOWN /testonly");
-  HWND main = app.WaitMain();
-  Place(main, 0);
-  Ready(main);
+  HWND main = ReadyMain(app, 0);
   Click(main, "Start!");
   CheckStatus(
       main, [](const std::string& s) { return StartsWith(s, "Shutdown will ocurr at "); }, 5s,
@@ -899,9 +881,7 @@ void AdapterGone(const std::string& exe, Screenshots& shots) {
     return StartsWith(s, "Network usage under 10 KBytes for ");
   };
   App app(exe, "ACTION=SHUTDOWN /testonly");
-  HWND main = app.WaitMain();
-  Place(main, 3);
-  Ready(main);
+  HWND main = ReadyMain(app, 3);
   Click(main, "Network Usage");
   HWND adapters = ChildOfClass(main, "ComboBox");
   Check(adapters != nullptr, "the adapter list is shown");
@@ -938,8 +918,7 @@ void AdapterGone(const std::string& exe, Screenshots& shots) {
   Check(after >= 55s,
         "due a minute after the adapter came back: " + std::to_string(after.count()) + " s");
   shots.Take("due");
-  HWND box = WaitTestShutdownBox(app, "message box");
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  AcceptTestShutdown(app, "message box");
 }
 
 // The arguments in UTF-8: the program's path may hold any letter.

@@ -8,18 +8,7 @@
 #include <vector>
 
 #include "app/frm_shutdown.h"
-#include "gfx/builtin_font.h"
-#include "gfx/system_colors.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_event_source.h"
-#include "platform/fake/fake_input_activity.h"
-#include "platform/fake/fake_locale_format.h"
-#include "platform/fake/fake_power.h"
-#include "platform/fake/fake_registry.h"
-#include "platform/fake/fake_security.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_system_info.h"
-#include "platform/fake/fake_user_notifier.h"
+#include "app/testing/fake_app_services.h"
 #include "platform/ini_document.h"
 #include "platform/private_profile.h"
 #include "widgets/timer_queue.h"
@@ -73,25 +62,12 @@ class NullHost : public MainWindowHost {
   void ShowTrayBalloon(const std::string&, const std::string&) override {}
 };
 
-class HeadlessWindow {
+class HeadlessWindow : public FakeAppServices {
  public:
-  // `arguments` follow the program's path, split at blanks as the shell does
-  // for unquoted words. The executable lies in a folder that does not exist,
-  // so no skin and no settings file are found.
+  // The executable lies in a folder that does not exist, so no skin and no
+  // settings file are found.
   static StartupInfo Startup(const std::string& arguments) {
-    StartupInfo startup;
-    startup.exePath = "/nonexistent-haltwise/Haltwise.exe";
-    startup.commandLine = "\"" + startup.exePath + "\" " + arguments;
-    std::string word;
-    for (char c : arguments + " ") {
-      if (c == ' ' || c == '\t') {
-        if (!word.empty()) startup.arguments.push_back(word);
-        word.clear();
-      } else {
-        word += c;
-      }
-    }
-    return startup;
+    return FakeStartup("/nonexistent-haltwise/Haltwise.exe", arguments);
   }
 
   explicit HeadlessWindow(const std::string& arguments) {
@@ -112,41 +88,14 @@ class HeadlessWindow {
     for (Timer* timer : {&form->tmrCheck, &form->tmrCpu, &form->tmrDiskRt}) queue.Remove(*timer);
   }
 
-  fake::FakeClock clock;
-  fake::FakeInputActivity input;
-  fake::FakeLocaleFormat locale;
-  fake::FakeUserNotifier notifier;
-  fake::FakeSecurity security;
-  fake::FakePower power;
-  fake::FakeSystemInfo systemInfo;
-  fake::FakeRegistry registry;
-  fake::FakeEventSource events;
-  fake::FakeShell shell;
   MemoryProfile profile;
   CountdownRunner confirmation;
   NullHost host;
-  BuiltinFontRasteriser fonts;
-  ClassicSystemColors systemColors;
   TimerQueue queue{[this](std::uint32_t ms) { clock.Advance(ms); }};
-  AppServices services{
-      clock,
-      input,
-      locale,
-      notifier,
-      security,
-      power,
-      systemInfo,
-      registry,
-      events,
-      shell,
-      profile,
-      confirmation,
-      host,
-      fonts,
-      systemColors,
-      [](const std::string& text, int width) {
+  AppServices services =
+      Services(profile, confirmation, host, [](const std::string& text, int width) {
         return 13 * static_cast<int>(1 + text.size() * 6 / static_cast<std::size_t>(width));
-      }};
+      });
   std::unique_ptr<TfrmShutdown> form;
 };
 

@@ -8,20 +8,9 @@
 #include <vector>
 
 #include "app/frm_shutdown.h"
+#include "app/testing/fake_app_services.h"
 #include "eventlog/event_log_registry.h"
-#include "gfx/builtin_font.h"
-#include "gfx/system_colors.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_event_source.h"
-#include "platform/fake/fake_input_activity.h"
-#include "platform/fake/fake_locale_format.h"
-#include "platform/fake/fake_power.h"
 #include "platform/fake/fake_private_profile.h"
-#include "platform/fake/fake_registry.h"
-#include "platform/fake/fake_security.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_system_info.h"
-#include "platform/fake/fake_user_notifier.h"
 #include "widgets/timer_queue.h"
 
 namespace haltwise::testing {
@@ -77,7 +66,7 @@ class RecordingHost : public MainWindowHost {
 
 // Every fake the main window needs, the window itself, and a queue that
 // runs its timers on the fake clock.
-class AppFixture : public ::testing::Test {
+class AppFixture : public ::testing::Test, protected FakeAppServices {
  protected:
   AppFixture() { Recreate(""); }
   ~AppFixture() override {
@@ -101,18 +90,7 @@ class AppFixture : public ::testing::Test {
       for (Timer* timer : {&form->tmrCheck, &form->tmrCpu, &form->tmrDiskRt}) queue.Remove(*timer);
     }
     form.reset();
-    StartupInfo startup;
-    startup.exePath = (folder / "Haltwise.exe").string();
-    startup.commandLine = "\"" + startup.exePath + "\" " + arguments;
-    std::string word;
-    for (char c : arguments + " ") {
-      if (c == ' ') {
-        if (!word.empty()) startup.arguments.push_back(word);
-        word.clear();
-      } else {
-        word += c;
-      }
-    }
+    StartupInfo startup = FakeStartup((folder / "Haltwise.exe").string(), arguments);
     startup.replayFile = replayFile;
     form = std::make_unique<TfrmShutdown>(services, startup);
     for (Timer* timer : {&form->tmrCheck, &form->tmrCpu, &form->tmrDiskRt}) queue.Add(*timer);
@@ -126,45 +104,19 @@ class AppFixture : public ::testing::Test {
     return texts;
   }
 
-  fake::FakeClock clock;
-  fake::FakeInputActivity input;
-  fake::FakeLocaleFormat locale;
-  fake::FakeUserNotifier notifier;
-  fake::FakeSecurity security;
-  fake::FakePower power;
-  fake::FakeSystemInfo systemInfo;
-  fake::FakeRegistry registry;
-  fake::FakeEventSource events;
-  fake::FakeShell shell;
   std::filesystem::path folder = NewFolder();
   fake::FakePrivateProfile profile;
   TimerQueue queue{[this](std::uint32_t ms) { clock.Advance(ms); }};
   QueueConfirmationRunner confirmation{queue};
   RecordingHost host;
   std::optional<std::filesystem::path> replayFile;
-  BuiltinFontRasteriser fonts;
-  ClassicSystemColors systemColors;
-  AppServices services{clock,
-                       input,
-                       locale,
-                       notifier,
-                       security,
-                       power,
-                       systemInfo,
-                       registry,
-                       events,
-                       shell,
-                       profile,
-                       confirmation,
-                       host,
-                       fonts,
-                       systemColors,
-                       [](const std::string& text, int width) {
-                         // Six pixels a character, 13 a line.
-                         const int perLine = width / 6;
-                         const int lines = static_cast<int>(text.size() + perLine - 1) / perLine;
-                         return 13 * std::max(lines, 1);
-                       }};
+  AppServices services =
+      Services(profile, confirmation, host, [](const std::string& text, int width) {
+        // Six pixels a character, 13 a line.
+        const int perLine = width / 6;
+        const int lines = static_cast<int>(text.size() + perLine - 1) / perLine;
+        return 13 * std::max(lines, 1);
+      });
   std::unique_ptr<TfrmShutdown> form;
 };
 

@@ -4,6 +4,7 @@
 // its own: the settings files, the confirmation's modal loop and the host.
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "app/app_services.h"
 #include "gfx/builtin_font.h"
@@ -22,6 +23,8 @@
 namespace haltwise {
 
 struct FakeAppServices {
+  // The window's services: these fakes, the harness's own three seams and
+  // its measure of wrapped status text.
   AppServices Services(PrivateProfile& profile, ConfirmationRunner& confirmation,
                        MainWindowHost& host,
                        std::function<int(const std::string& text, int width)> wrappedTextHeight) {

@@ -179,10 +179,7 @@ const TPerfMonitorCounterValue& TPerfMonitorItem::ValueAt(std::int32_t index) {
 
 const TPerfMonitorCounterValue* TPerfMonitorItem::FindRecord(const std::string& instanceName,
                                                              const std::string& key) const {
-  if (chosen_ && chosen_->record != nullptr && SameTextAscii(chosen_->name, instanceName) &&
-      SameTextAscii(chosen_->key, key)) {
-    return chosen_->record;
-  }
+  if (IsChosen(instanceName, key) && chosen_->record != nullptr) return chosen_->record;
   return RecordOf(instanceName, key);
 }
 
@@ -221,10 +218,12 @@ void TPerfMonitorItem::Sample() {
   TakeSample(*singleRecord_, counter, monitor_.Times(), false, std::nullopt);
 }
 
+bool TPerfMonitorItem::IsChosen(const std::string& instanceName, const std::string& key) const {
+  return chosen_ && SameTextAscii(chosen_->name, instanceName) && SameTextAscii(chosen_->key, key);
+}
+
 void TPerfMonitorItem::SampleOnly(const std::string& instanceName, const std::string& key) {
-  if (chosen_ && SameTextAscii(chosen_->name, instanceName) && SameTextAscii(chosen_->key, key)) {
-    return;
-  }
+  if (IsChosen(instanceName, key)) return;
   chosen_ = ChosenInstance{instanceName, key, KeyValues(key), RecordOf(instanceName, key)};
 }
 

@@ -83,6 +83,8 @@ class TPerfMonitorItem : public TCollectionItem {
   void SampleChosenInstance();
   TPerfMonitorCounterValue* RecordOf(const std::string& instanceName, const std::string& key) const;
   bool IsChosenInstance(std::int32_t index);
+  // Whether SampleOnly named this instance.
+  bool IsChosen(const std::string& instanceName, const std::string& key) const;
 
   TPerfMonitor& monitor_;
   std::string objectKey_;
